@@ -195,11 +195,6 @@ struct Problem {
     TRegY y;
 };
 
-Problem problemOf(const Data& d)
-{
-    return {d.n(), d.k(), d.x(), d.yValues()};
-}
-
 // Replaces the attribute columns of wage data with the chosen ones (indexes into a wage row).
 Problem wageColumns(int n, std::uint64_t seed,
                     const std::function<std::vector<double>(const std::vector<std::int64_t>&)>& pick)
