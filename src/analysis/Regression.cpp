@@ -45,6 +45,39 @@ Real roundHalfEven(Real v)
     return std::fmod(down, 2.0L) == 0 ? down : down + 1;
 }
 
+// Σ a[r] in long double, four sums at a time so that the additions overlap.
+Real blockSum(const double* a, int rows)
+{
+    Real s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+    int r = 0;
+    for (; r + 4 <= rows; r += 4) {
+        s0 += a[r];
+        s1 += a[r + 1];
+        s2 += a[r + 2];
+        s3 += a[r + 3];
+    }
+    for (; r < rows; ++r)
+        s0 += a[r];
+    return (s0 + s1) + (s2 + s3);
+}
+
+// Σ a[r]·b[r] in long double (the product of two doubles of up to 32 significant bits each is
+// exact there), four sums at a time.
+Real blockDot(const double* a, const double* b, int rows)
+{
+    Real s0 = 0, s1 = 0, s2 = 0, s3 = 0;
+    int r = 0;
+    for (; r + 4 <= rows; r += 4) {
+        s0 += Real(a[r]) * b[r];
+        s1 += Real(a[r + 1]) * b[r + 1];
+        s2 += Real(a[r + 2]) * b[r + 2];
+        s3 += Real(a[r + 3]) * b[r + 3];
+    }
+    for (; r < rows; ++r)
+        s0 += Real(a[r]) * b[r];
+    return (s0 + s1) + (s2 + s3);
+}
+
 }  // namespace
 
 // The quotients below solve the three normal equations exactly: the second is divided by Sx, the
@@ -149,8 +182,8 @@ double evalCubic(const TXYDATA& s, double x, double factor)
 // The normal equations of raw columns such as birth years (≈1980) and yen amounts (≈500,000) are
 // badly conditioned: their entries carry the huge offsets, and what matters is in the last digits.
 // So the fit centres every column on its mean (a first pass), builds the cross products of the
-// centred values (a second pass), scales each attribute to unit length, solves that system for
-// the slopes, and finally recovers the intercept from the means.
+// centred values (a second pass), scales each attribute to about unit length, solves that system
+// for the slopes, and finally recovers the intercept from the means.
 bool regressionFit(int n, int k, const TRegX& x, const TRegY& y, double tolerance,
                    TRegY& coefficients)
 {
@@ -171,61 +204,70 @@ bool regressionFit(int n, int k, const TRegX& x, const TRegY& y, double toleranc
             sum[j] += row[j + 1];
         sum[k] += y[r];
     }
-    std::vector<Real> centre(cols);
+    // Each column is centred on its mean rounded to a whole number. The program's data are whole
+    // numbers (yen, years, codes), so the centred values, their products and their sums (up to
+    // 2⁶⁴) are then exact; for other values the subtraction is exact or rounds no more than the
+    // value itself was rounded. What the rounding of the centre leaves is taken out afterwards
+    // with Σdᵢ·dⱼ − Σdᵢ·Σdⱼ / n.
+    std::vector<double> centre(cols);
     for (int j = 0; j < cols; ++j)
-        centre[j] = sum[j] / n;
+        centre[j] = static_cast<double>(std::round(sum[j] / n));
 
-    // Upper triangle of Σ dᵢ·dⱼ, row by row, and Σ dⱼ: the centre is the mean only up to rounding,
-    // and Σ dᵢ·dⱼ − Σdᵢ·Σdⱼ / n removes what that rounding leaves.
-    const int packed = cols * (cols + 1) / 2;
-    std::vector<Real> cross(packed, 0.0L);
+    // Σdᵢ·dⱼ and Σdⱼ over a block of rows at a time. The block holds the centred values column by
+    // column, so every product sum runs in registers; the block totals go into long double sums.
+    constexpr int blockRows = 128;
+    std::vector<double> block(static_cast<std::size_t>(blockRows) * cols);
+    std::vector<Real> cross(static_cast<std::size_t>(cols) * cols, 0.0L);
     std::vector<Real> sumD(cols, 0.0L);
-    std::vector<Real> d(cols);
-    for (int r = 0; r < n; ++r) {
-        const double* row = x[r].data();
-        for (int j = 0; j < k; ++j)
-            d[j] = row[j + 1] - centre[j];
-        d[k] = y[r] - centre[k];
-        Real* c = cross.data();
+    for (int first = 0; first < n; first += blockRows) {
+        const int rows = std::min(blockRows, n - first);
+        for (int r = 0; r < rows; ++r) {
+            const double* row = x[first + r].data();
+            for (int j = 0; j < k; ++j)
+                block[j * blockRows + r] = row[j + 1] - centre[j];
+            block[k * blockRows + r] = y[first + r] - centre[k];
+        }
         for (int i = 0; i < cols; ++i) {
-            const Real di = d[i];
-            sumD[i] += di;
+            const double* di = &block[i * blockRows];
+            sumD[i] += blockSum(di, rows);
             for (int j = i; j < cols; ++j)
-                *c++ += di * d[j];
+                cross[i * cols + j] += blockDot(di, &block[j * blockRows], rows);
         }
     }
 
     auto centred = [&](int i, int j) {
         if (i > j)
             std::swap(i, j);
-        const int index = i * cols - i * (i - 1) / 2 + (j - i);
-        return cross[index] - sumD[i] * sumD[j] / n;
+        return cross[i * cols + j] - sumD[i] * sumD[j] / n;
     };
 
     const Real tol = tolerance;
     std::vector<Real> mean(cols);
-    std::vector<Real> scale(k);
     for (int j = 0; j < cols; ++j)
         mean[j] = centre[j] + sumD[j] / n;
+
+    // Each attribute is scaled to about unit length by a power of two: exact, so the system keeps
+    // every digit of the sums, and its diagonal entries all start in [1, 4).
+    std::vector<Real> scale(k);
     for (int j = 0; j < k; ++j) {
         // Σx² = Σ(x − x̄)² + n·x̄²: a spread below tolerance × the column's own size is a constant.
         const Real spread = centred(j, j);
         const Real squares = spread + n * mean[j] * mean[j];
         if (!(spread > tol * tol * squares))
             return false;
-        scale[j] = std::sqrt(spread);
+        scale[j] = std::ldexp(1.0L, std::ilogb(std::sqrt(spread)));
     }
-
-    // The correlation matrix of the attributes, augmented with their scaled products with y.
     std::vector<std::vector<Real>> a(k, std::vector<Real>(k + 1));
+    std::vector<Real> startDiagonal(k);
     for (int i = 0; i < k; ++i) {
         for (int j = 0; j < k; ++j)
-            a[i][j] = i == j ? 1.0L : centred(i, j) / (scale[i] * scale[j]);
+            a[i][j] = centred(i, j) / (scale[i] * scale[j]);
         a[i][k] = centred(i, k) / scale[i];
+        startDiagonal[i] = a[i][i];
     }
 
-    // Gauss-Jordan with partial pivoting; the first of equal maxima wins. Every diagonal entry
-    // started at 1, so the relative pivot test reads pivot < tolerance × 1.
+    // Gauss-Jordan with partial pivoting; the first of equal maxima wins. The pivot of column i is
+    // measured against that column's starting diagonal, so the test does not depend on units.
     for (int i = 0; i < k; ++i) {
         int p = i;
         for (int j = i + 1; j < k; ++j) {
@@ -233,7 +275,7 @@ bool regressionFit(int n, int k, const TRegX& x, const TRegY& y, double toleranc
                 p = j;
         }
         const Real pivot = std::fabs(a[p][i]);
-        if (!(pivot >= tol && pivot > 0))
+        if (!(pivot >= tol * startDiagonal[i] && pivot > 0))
             return false;
         if (p != i)
             std::swap(a[i], a[p]);

@@ -54,11 +54,11 @@ struct TRegAut {
 //    than n, or the first value of a row is not 1.0;
 //  - an attribute is constant: its root-mean-square deviation from its mean is not above
 //    tolerance × its root mean square (it cannot be told apart from the intercept);
-//  - an attribute is (almost) a linear combination of the others: the columns are centred and
-//    scaled to unit length, which turns the normal matrix into their correlation matrix with 1 on
-//    the diagonal, and a pivot of its Gauss-Jordan elimination (partial pivoting) below
-//    tolerance × that starting diagonal 1 fails. A pivot p of column j means that the part of xj
-//    not explained by the attributes before it has p times xj's own centred sum of squares.
+//  - an attribute is (almost) a linear combination of the others: the normal equations are
+//    built from the columns centred on their means and scaled to about unit length, and a pivot
+//    of their Gauss-Jordan elimination (partial pivoting) below tolerance × the diagonal entry its
+//    column started from fails. For a pivot on the diagonal that ratio is the share of xj's
+//    centred sum of squares that the attributes eliminated before it leave unexplained.
 // The rule is relative, so it holds at any magnitude (birth years, yen amounts, 100,000 rows),
 // where an absolute tolerance on the raw normal matrix would drown in rounding. Centring and
 // scaling also keep the coefficients accurate to about 12 significant digits on large, nearly
