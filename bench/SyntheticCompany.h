@@ -1,0 +1,29 @@
+#pragma once
+// A synthetic company of N employees for the benchmarks: a fresh program folder in a temporary
+// directory with its control database, template and one fiscal-year database holding company 1 of
+// 2020 with N employees (plausible ages, grades, pay), an evaluation table and a wage table.
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace bench {
+
+class SyntheticCompany {
+public:
+    explicit SyntheticCompany(int employees, unsigned seed = 12345);
+    QString programDir() const { return dir_.path() + QStringLiteral("/"); }
+    QString yearDatabase() const { return programDir() + QStringLiteral("DATA/2020/DATA.MDB"); }
+    QString controlDatabase() const { return programDir() + QStringLiteral("DATA/SEIGYO.MDB"); }
+    int employees() const { return n_; }
+
+private:
+    QTemporaryDir dir_;
+    int n_;
+};
+
+// Ratio table printed after a benchmark run: for each pair (work, floor) measured in the same run,
+// time(work) / time(floor).
+void printRatios(const std::vector<std::pair<std::string, double>>& results);
+
+} // namespace bench
