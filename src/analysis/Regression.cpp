@@ -191,42 +191,60 @@ bool regressionFit(int n, int k, const TRegX& x, const TRegY& y, double toleranc
         || y.size() < static_cast<std::size_t>(n))
         return false;
 
-    // Columns 0..k-1 are the attributes x1..xk, column k is y.
+    // Columns 0..k-1 are the attributes x1..xk, column k is y. Both passes take a block of rows at
+    // a time into a buffer that holds it column by column, less a centre, so that the sums over a
+    // block run in registers; the block totals go into long double sums.
     const int cols = k + 1;
-    const auto rowLength = static_cast<std::size_t>(k + 1);
-
-    std::vector<Real> sum(cols, 0.0L);
-    for (int r = 0; r < n; ++r) {
-        const std::vector<double>& row = x[r];
-        if (row.size() < rowLength || row[0] != 1.0)
-            return false;
-        for (int j = 0; j < k; ++j)
-            sum[j] += row[j + 1];
-        sum[k] += y[r];
-    }
-    // Each column is centred on its mean rounded to a whole number. The program's data are whole
-    // numbers (yen, years, codes), so the centred values, their products and their sums (up to
-    // 2⁶⁴) are then exact; for other values the subtraction is exact or rounds no more than the
-    // value itself was rounded. What the rounding of the centre leaves is taken out afterwards
-    // with Σdᵢ·dⱼ − Σdᵢ·Σdⱼ / n.
-    std::vector<double> centre(cols);
-    for (int j = 0; j < cols; ++j)
-        centre[j] = static_cast<double>(std::round(sum[j] / n));
-
-    // Σdᵢ·dⱼ and Σdⱼ over a block of rows at a time. The block holds the centred values column by
-    // column, so every product sum runs in registers; the block totals go into long double sums.
+    const auto rowLength = static_cast<std::size_t>(cols);
     constexpr int blockRows = 128;
     std::vector<double> block(static_cast<std::size_t>(blockRows) * cols);
+    auto gather = [&](int first, int rows, const std::vector<double>& offset) {
+        for (int r = 0; r < rows; ++r) {
+            const std::vector<double>& row = x[first + r];
+            if (row.size() < rowLength || row[0] != 1.0)
+                return false;
+            for (int j = 0; j < k; ++j)
+                block[j * blockRows + r] = row[j + 1] - offset[j];
+            block[k * blockRows + r] = y[first + r] - offset[k];
+        }
+        return true;
+    };
+
+    // First pass: Σx and Σx², for the centres and for each column's own size.
+    std::vector<double> centre(cols, 0.0);
+    std::vector<Real> sum(cols, 0.0L);
+    std::vector<Real> squares(cols, 0.0L);
+    for (int first = 0; first < n; first += blockRows) {
+        const int rows = std::min(blockRows, n - first);
+        if (!gather(first, rows, centre))
+            return false;
+        for (int j = 0; j < cols; ++j) {
+            const double* column = &block[j * blockRows];
+            sum[j] += blockSum(column, rows);
+            squares[j] += blockDot(column, column, rows);
+        }
+    }
+
+    // Each column is centred near its mean: on the whole number nearest to it when that lies
+    // within the column's spread, else on the mean itself. The program's data are whole numbers
+    // (yen, years, codes), whose centred values, products and sums (up to 2⁶⁴) are then exact;
+    // for other values the subtraction is exact or rounds no more than the value itself was
+    // rounded, and a constant column becomes exactly zero. What the centre's distance from the
+    // mean leaves in the sums is taken out with Σdᵢ·dⱼ − Σdᵢ·Σdⱼ / n.
+    for (int j = 0; j < cols; ++j) {
+        const Real average = sum[j] / n;
+        const Real variance = squares[j] / n - average * average;
+        const Real whole = std::round(average);
+        const bool wholeFits = (whole - average) * (whole - average) <= variance;
+        centre[j] = static_cast<double>(wholeFits ? whole : average);
+    }
+
+    // Second pass: Σdᵢ·dⱼ (upper triangle) and Σdⱼ of the centred values d.
     std::vector<Real> cross(static_cast<std::size_t>(cols) * cols, 0.0L);
     std::vector<Real> sumD(cols, 0.0L);
     for (int first = 0; first < n; first += blockRows) {
         const int rows = std::min(blockRows, n - first);
-        for (int r = 0; r < rows; ++r) {
-            const double* row = x[first + r].data();
-            for (int j = 0; j < k; ++j)
-                block[j * blockRows + r] = row[j + 1] - centre[j];
-            block[k * blockRows + r] = y[first + r] - centre[k];
-        }
+        gather(first, rows, centre);
         for (int i = 0; i < cols; ++i) {
             const double* di = &block[i * blockRows];
             sumD[i] += blockSum(di, rows);
@@ -250,10 +268,9 @@ bool regressionFit(int n, int k, const TRegX& x, const TRegY& y, double toleranc
     // every digit of the sums, and its diagonal entries all start in [1, 4).
     std::vector<Real> scale(k);
     for (int j = 0; j < k; ++j) {
-        // Σx² = Σ(x − x̄)² + n·x̄²: a spread below tolerance × the column's own size is a constant.
+        // A spread below tolerance × the column's own size is a constant.
         const Real spread = centred(j, j);
-        const Real squares = spread + n * mean[j] * mean[j];
-        if (!(spread > tol * tol * squares))
+        if (!(spread > tol * tol * squares[j]))
             return false;
         scale[j] = std::ldexp(1.0L, std::ilogb(std::sqrt(spread)));
     }

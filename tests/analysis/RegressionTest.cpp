@@ -10,7 +10,9 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -126,12 +128,29 @@ Data barelyDistinctSumData(int n, std::uint64_t seed)
     return d;
 }
 
+// Everybody born in 1980 but one employee born in 1981: a column that is almost constant, yet
+// not a constant, and must take part in the fit.
+Data oneDifferentBirthYearData(int n, std::uint64_t seed)
+{
+    Data d = wageData(n, seed);
+    for (auto& row : d.rows)
+        row = {1, 1980, row[5], row[6]};
+    d.rows[n / 2][1] = 1981;
+    d.y[n / 2] += 50000;
+    return d;
+}
+
 // ---- Accuracy against the exact least-squares solution ---------------------------------------
 
 struct AccuracyCase {
     std::string name;
     std::function<Data()> data;
 };
+
+void PrintTo(const AccuracyCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class RegressionAccuracy : public testing::TestWithParam<AccuracyCase> {};
 
@@ -152,14 +171,16 @@ TEST_P(RegressionAccuracy, MatchesTheExactSolutionTo12Digits)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Analysis, RegressionAccuracy,
+    Table, RegressionAccuracy,
     testing::Values(AccuracyCase{"BirthYearAgainstYen", [] { return birthYearData(40, 11); }},
                     AccuracyCase{"NearlyProportionalYenColumns",
                                  [] { return nearlyProportionalYenData(60, 12); }},
                     AccuracyCase{"NineAttributes", [] { return wageData(200, 13); }},
                     AccuracyCase{"NineAttributes100000Rows", [] { return wageData(100000, 14); }},
                     AccuracyCase{"BarelyDistinctSum100000Rows",
-                                 [] { return barelyDistinctSumData(100000, 15); }}),
+                                 [] { return barelyDistinctSumData(100000, 15); }},
+                    AccuracyCase{"OneDifferentBirthYear100000Rows",
+                                 [] { return oneDifferentBirthYearData(100000, 16); }}),
     [](const testing::TestParamInfo<AccuracyCase>& info) { return info.param.name; });
 
 // n rows for n unknowns: the fit passes through every point.
@@ -216,6 +237,11 @@ struct FailureCase {
     std::function<Problem()> problem;
 };
 
+void PrintTo(const FailureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class RegressionFailure : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(RegressionFailure, FailsAndKeepsTheCoefficients)
@@ -229,7 +255,7 @@ TEST_P(RegressionFailure, FailsAndKeepsTheCoefficients)
 // Index of the wage row: 1 birth, 2 hire, 3 grade, 4 evaluation, 5 base, 6 allowance, 7 housing,
 // 8 family, 9 sex.
 INSTANTIATE_TEST_SUITE_P(
-    Analysis, RegressionFailure,
+    Table, RegressionFailure,
     testing::Values(
         FailureCase{"IdenticalColumns",
                     [] {
@@ -263,6 +289,32 @@ INSTANTIATE_TEST_SUITE_P(
                         return wageColumns(100000, 23, [](const auto& r) {
                             return std::vector<double>{double(r[5]), 123456.789};
                         });
+                    }},
+        // A constant fraction far below 1, where the nearest whole number (0) is no centre.
+        FailureCase{"ConstantFractionColumn",
+                    [] {
+                        Problem p{10, 2, {}, {}};
+                        for (int r = 0; r < p.n; ++r) {
+                            p.x.push_back({1, double(1960 + 3 * r), 0.1});
+                            p.y.push_back(200000 + 1000 * (r % 4));
+                        }
+                        return p;
+                    }},
+        FailureCase{"ConstantThirdColumn1000Rows",
+                    [] {
+                        return wageColumns(1000, 28, [](const auto& r) {
+                            return std::vector<double>{double(r[1]), 1.0 / 3, double(r[5])};
+                        });
+                    }},
+        // Varies by a millionth of a yen on a million: below tolerance × its size, a constant.
+        FailureCase{"VariationBelowToleranceOfItsSize",
+                    [] {
+                        Problem p{20, 2, {}, {}};
+                        for (int r = 0; r < p.n; ++r) {
+                            p.x.push_back({1, double(1960 + 2 * r), 1e6 + (r % 2) * 1e-6});
+                            p.y.push_back(200000 + 1000 * (r % 3));
+                        }
+                        return p;
                     }},
         FailureCase{"ZeroColumn",
                     [] {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,11 @@ struct FitCase {
     double a0, a1, a2, a3;  // a3 = 42 for the quadratic: it must stay as it was
 };
 
+void PrintTo(const FitCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SeriesFit : public testing::TestWithParam<FitCase> {};
 
 TEST_P(SeriesFit, GivesTheCoefficients)
@@ -54,7 +60,7 @@ TEST_P(SeriesFit, GivesTheCoefficients)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Analysis, SeriesFit,
+    Table, SeriesFit,
     testing::Values(
         FitCase{"QuadraticThroughALine", Fit::Quadratic, {1, 2, 3}, {3, 5, 7}, 1, 2, 0, 42},
         FitCase{"QuadraticThroughAParabolaFromZero", Fit::Quadratic, {0, 1, 2, 3}, {1, 2, 5, 10},
@@ -94,6 +100,11 @@ struct EvalCase {
     double quadratic, cubic;
 };
 
+void PrintTo(const EvalCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class CurveValue : public testing::TestWithParam<EvalCase> {};
 
 TEST_P(CurveValue, AppliesTheZeroStartRuleAndTheFactor)
@@ -111,7 +122,7 @@ TEST_P(CurveValue, AppliesTheZeroStartRuleAndTheFactor)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Analysis, CurveValue,
+    Table, CurveValue,
     testing::Values(
         // Starting at 0: the constant term is a0·x / maxX / 2.
         EvalCase{"FromZeroAtItsEnd", 1, 0, 1, 0, 0, 3, 3, 1, 9.5, 9.5},
