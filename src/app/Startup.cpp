@@ -1,12 +1,22 @@
 #include "app/Startup.h"
 
 #include "Version.h"
+#include "app/Screenshots.h"
+#include "app/TQK0000.h"
+#include "app/TQK0001Lite.h"
+#include "data/DataModule.h"
 #include "data/InstallData.h"
 #include "platform/ProgramFolders.h"
+#include "platform/QtDialogs.h"
+#include "platform/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFontDatabase>
 #include <QTextStream>
+#include <QThread>
+#include <memory>
 
 namespace app {
 
@@ -22,6 +32,52 @@ bool windowless(int argc, char** argv)
             return true;
     }
     return false;
+}
+
+// The screens were laid out for a Japanese gothic of 9 points; IPAPGothic has its metrics.
+void applyJapaneseFont()
+{
+    const QString family = QStringLiteral("IPAPGothic");
+    if (QFontDatabase::families().contains(family))
+        QApplication::setFont(QFont(family, 9));
+}
+
+// The splash stays at least this long; meanwhile the program takes no input.
+constexpr qint64 splashMilliseconds = 3000;
+
+int runWindow(const platform::ProgramFolders& folders, bool splash)
+{
+    data::TFDM dm(folders.programDir);
+    platform::QtDialogs dialogs;
+    TQK0000 main(dm);
+
+    std::unique_ptr<TQK0001Lite> picture;
+    QElapsedTimer shown;
+    if (splash) {
+        picture = std::make_unique<TQK0001Lite>();
+        picture->show();
+        picture->repaint();
+        shown.start();
+        // Paint and expose events are handled so the picture shows; clicks and keys wait.
+        while (shown.elapsed() <= splashMilliseconds) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            QThread::msleep(15);
+        }
+    }
+    main.showMaximized();
+    picture.reset();
+    return QApplication::exec();
+}
+
+int runScreenshotMode(const platform::ProgramFolders& folders, const QString& dir)
+{
+    data::TFDM dm(folders.programDir);
+    // The pictures must not depend on the day they are taken, and nobody is there to answer.
+    dm.state.fixedToday = QDate(2020, 6, 15);
+    dm.state.refreshToday();
+    platform::ScriptedDialogs dialogs;
+    dialogs.answerNoSilently = true;
+    return runScreenshots(dm, dir);
 }
 
 } // namespace
@@ -61,8 +117,11 @@ int runProgram(int argc, char** argv)
     }
     if (parser.isSet(initOpt))
         return 0;
-    err << "the main window is not built yet" << Qt::endl;
-    return 0;
+
+    applyJapaneseFont();
+    if (parser.isSet(shotsOpt))
+        return runScreenshotMode(folders, parser.value(shotsOpt));
+    return runWindow(folders, !parser.isSet(noSplashOpt));
 }
 
 } // namespace app

@@ -1,0 +1,137 @@
+#include "app/Screenshots.h"
+
+#include "app/TQK0000.h"
+#include "app/TQK0001Lite.h"
+#include "app/TQK0010.h"
+#include "app/TQK0020.h"
+#include "data/DataModule.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTextStream>
+#include <QWidget>
+#include <vector>
+
+namespace app {
+
+namespace {
+
+QTextStream& err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+// ---------------------------------------------------------------- the screens
+
+QWidget* splash(ScreenshotSession& s)
+{
+    // Owned by the main window, so it goes when the run ends.
+    return new TQK0001Lite(&s.main);
+}
+
+QWidget* mainEmpty(ScreenshotSession& s)
+{
+    s.closeCompany();
+    return &s.main;
+}
+
+QWidget* mainSample(ScreenshotSession& s)
+{
+    if (!s.openSampleCompany()) {
+        err() << "TQK0000-sample.png skipped: no company in fiscal year 2020" << Qt::endl;
+        return nullptr;
+    }
+    return &s.main;
+}
+
+QWidget* companyOpen(ScreenshotSession& s)
+{
+    s.closeCompany();
+    s.main.beginCompanyAction(4);
+    return s.main.companyDialog();
+}
+
+QWidget* companyChange(ScreenshotSession& s)
+{
+    s.closeCompany();
+    s.main.beginCompanyAction(2);
+    TQK0010* dialog = s.main.companyDialog();
+    if (dialog->CompanyGridCode == 0) {
+        err() << "TQK0020-change.png skipped: no company in fiscal year 2020" << Qt::endl;
+        return nullptr;
+    }
+    dialog->btnMntClick();
+    return s.main.companyData();
+}
+
+// The screens, in the order they are taken. One line per screen and state.
+const std::vector<Screenshot>& screenshots()
+{
+    static const std::vector<Screenshot> list = {
+        {"TQK0001Lite-start.png", splash},
+        {"TQK0000-empty.png", mainEmpty},
+        {"TQK0000-sample.png", mainSample},
+        {"TQK0010-open.png", companyOpen},
+        {"TQK0020-change.png", companyChange},
+    };
+    return list;
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+} // namespace
+
+bool ScreenshotSession::openSampleCompany()
+{
+    closeCompany();
+    if (!main.beginCompanyAction(4))
+        return false;
+    TQK0010* dialog = main.companyDialog();
+    if (dialog->CompanyGridCode == 0) {
+        dialog->hide();
+        return false;
+    }
+    dialog->btnAddClick();
+    dialog->hide();
+    return dm.state.CompanyOpen != 0;
+}
+
+void ScreenshotSession::closeCompany() { main.mnCloseClick(); }
+
+int runScreenshots(data::TFDM& dm, const QString& dir)
+{
+    if (!QDir().mkpath(dir)) {
+        err() << "cannot create " << dir << Qt::endl;
+        return 1;
+    }
+    TQK0000 main(dm);
+    main.resize(1200, 720);
+    main.show();
+    settle();
+    ScreenshotSession session{dm, main};
+    int result = 0;
+    for (const Screenshot& shot : screenshots()) {
+        QWidget* w = shot.render(session);
+        if (!w)
+            continue;
+        w->show();
+        settle();
+        const QString file = QDir(dir).filePath(QString::fromUtf8(shot.fileName));
+        if (!w->grab().save(file, "PNG")) {
+            err() << "cannot write " << file << Qt::endl;
+            result = 1;
+        }
+        if (w != &main)
+            w->hide();
+        settle();
+    }
+    return result;
+}
+
+} // namespace app

@@ -1,0 +1,45 @@
+#pragma once
+// The screenshot run (--screenshots DIR): every screen that exists is rendered offscreen into a PNG
+// file named after its class and state, filled from the sample companies of the program folder.
+//
+// The screens are listed in one table in Screenshots.cpp, in the order they are taken; a new screen
+// adds itself with one line there: the file name and a function that builds, fills and returns the
+// widget to render (or nullptr, after saying why on stderr, when it cannot be shown).
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace data {
+class TFDM;
+}
+
+namespace app {
+
+class TQK0000;
+
+// What a screenshot function works with. The main window is shown; the company open when a
+// function starts is whatever the previous one left.
+struct ScreenshotSession {
+    data::TFDM& dm;
+    TQK0000& main;
+
+    // Opens the first company of fiscal year 2020 through the company dialog, as a user would;
+    // false when there is none (nothing is open then).
+    bool openSampleCompany();
+    // Closes the open company (the main window's 閉じる).
+    void closeCompany();
+};
+
+using ScreenshotFunction = std::function<QWidget*(ScreenshotSession&)>;
+
+struct Screenshot {
+    const char* fileName;
+    ScreenshotFunction render;
+};
+
+// Renders every listed screen into dir; the process exit code (0 unless a file could not be written).
+int runScreenshots(data::TFDM& dm, const QString& dir);
+
+} // namespace app
