@@ -4,6 +4,9 @@
 #include "app/TQK0001Lite.h"
 #include "app/TQK0010.h"
 #include "app/TQK0020.h"
+#include "app/ScreenWiring.h"
+#include "raise/TQK3010.h"
+#include "raise/TQK3030.h"
 #include "data/DataModule.h"
 
 #include <QApplication>
@@ -66,6 +69,19 @@ QWidget* companyChange(ScreenshotSession& s)
     return s.main.companyData();
 }
 
+// A screen made for each use, prepared over the open sample company; owned by the main window.
+template <class Screen>
+QWidget* preparedScreen(ScreenshotSession& s, const char* fileName)
+{
+    if (!s.openSampleCompany()) {
+        err() << fileName << " skipped: no company in fiscal year 2020" << Qt::endl;
+        return nullptr;
+    }
+    auto* screen = new Screen(s.dm, &s.main);
+    screen->Prepare();
+    return screen;
+}
+
 // The screens, in the order they are taken. One line per screen and state.
 const std::vector<Screenshot>& screenshots()
 {
@@ -75,6 +91,8 @@ const std::vector<Screenshot>& screenshots()
         {"TQK0000-sample.png", mainSample},
         {"TQK0010-open.png", companyOpen},
         {"TQK0020-change.png", companyChange},
+        {"TQK3010-sample.png", [](ScreenshotSession& s) { return preparedScreen<salary::TQK3010>(s, "TQK3010-sample.png"); }},
+        {"TQK3030-empty.png", [](ScreenshotSession& s) { return preparedScreen<salary::TQK3030>(s, "TQK3030-empty.png"); }},
     };
     return list;
 }
@@ -111,6 +129,7 @@ int runScreenshots(data::TFDM& dm, const QString& dir)
         return 1;
     }
     TQK0000 main(dm);
+    connectScreens(main, dm);
     main.resize(1200, 720);
     main.show();
     settle();

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "Version.h"
+#include "app/ScreenWiring.h"
 #include "app/Screenshots.h"
 #include "app/TQK0000.h"
 #include "app/TQK0001Lite.h"
@@ -9,6 +10,7 @@
 #include "platform/ProgramFolders.h"
 #include "platform/QtDialogs.h"
 #include "platform/ScriptedDialogs.h"
+#include "reports/ReportLayout.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -50,6 +52,7 @@ int runWindow(const platform::ProgramFolders& folders, bool splash)
     data::TFDM dm(folders.programDir);
     platform::QtDialogs dialogs;
     TQK0000 main(dm);
+    connectScreens(main, dm);
 
     std::unique_ptr<TQK0001Lite> picture;
     QElapsedTimer shown;
@@ -111,6 +114,11 @@ int runProgram(int argc, char** argv)
     const auto folders = platform::ProgramFolders::forHome(parser.value(homeOpt));
     QString error;
     if (!data::prepareProgramFolder(folders.programDir, &error)) {
+        err << error << Qt::endl;
+        if (parser.isSet(initOpt))
+            return 1;
+    }
+    if (!reports::installReportLayouts(folders.reportDir, &error)) {
         err << error << Qt::endl;
         if (parser.isSet(initOpt))
             return 1;
