@@ -18,28 +18,6 @@ bool deleteFrom(data::Connection& c, data::Query& q, const QString& where)
     return data::Delete(c, q, false, where, row);
 }
 
-// The control database attached to the fiscal year's connection for the length of one transaction,
-// so that rows of both files are committed together (the journal makes the commit atomic across them).
-class AttachedControl {
-public:
-    AttachedControl(data::Connection& c, const QString& path) : c_(c)
-    {
-        QString p = path;
-        p.replace(QLatin1Char('\''), QStringLiteral("''"));
-        attached_ = c_.executeRaw(QStringLiteral("ATTACH DATABASE '") + p + QStringLiteral("' AS SEIGYO"));
-    }
-    ~AttachedControl()
-    {
-        if (attached_)
-            c_.executeRaw(QStringLiteral("DETACH DATABASE SEIGYO"));
-    }
-    bool attached() const { return attached_; }
-
-private:
-    data::Connection& c_;
-    bool attached_ = false;
-};
-
 } // namespace
 
 std::array<QString, 9> defaultGradeNames()
@@ -208,7 +186,8 @@ bool deleteCompany(data::TFDM& dm, int year, int kco)
 {
     data::Connection& c = dm.ACN2;
     c.clearErrors();
-    AttachedControl control(c, dm.controlDatabasePath());
+    // The control database joins the transaction, so that both files change together.
+    data::AttachedDatabase control(c, dm.controlDatabasePath(), QStringLiteral("SEIGYO"));
     if (!control.attached()) {
         data::ShowDbError(data::DbErrorText(c));
         return false;

@@ -1,6 +1,8 @@
 #include "app/ScreenWiring.h"
 
+#include "analysis/AnalysisScreens.h"
 #include "app/TQK0000.h"
+#include "master/MasterScreens.h"
 #include "data/DataModule.h"
 #include "raise/TQK3010.h"
 #include "raise/TQK3030.h"
@@ -18,11 +20,26 @@ void showModal(TQK0000& main, data::TFDM& dm)
     screen.exec();
 }
 
+void showRaiseManagement(TQK0000& main, data::TFDM& dm)
+{
+    salary::TQK3010 screen(dm, &main);
+    // Its 標語 button opens the evaluation conversion over it.
+    screen.setEvaluationOpener([&screen] { master::runTQK3020(&screen); });
+    screen.Prepare();
+    screen.exec();
+}
+
 } // namespace
 
 void connectScreens(TQK0000& main, data::TFDM& dm)
 {
-    main.setScreenOpener(MenuItem::SalaryInput, [&main, &dm] { showModal<salary::TQK3010>(main, dm); });
+    main.setScreenOpener(MenuItem::Base, [&main] { master::runTQK0070(&main); });
+    main.setScreenOpener(MenuItem::SalaryName, [&main] { master::runTfrmSalaryName(&main); });
+    main.setScreenOpener(MenuItem::Hyouka, [&main] { master::runTQK3020(&main); });
+    main.setScreenOpener(MenuItem::Worker, [&main] { master::runTQK0030(&main); });
+    // The plot window and the wage plot live as long as the main window.
+    analysis::installAnalysisScreens(main);
+    main.setScreenOpener(MenuItem::SalaryInput, [&main, &dm] { showRaiseManagement(main, dm); });
     main.setScreenOpener(MenuItem::NendoUpdate, [&main, &dm] { showModal<salary::TQK3030>(main, dm); });
 }
 

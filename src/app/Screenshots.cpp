@@ -4,7 +4,9 @@
 #include "app/TQK0001Lite.h"
 #include "app/TQK0010.h"
 #include "app/TQK0020.h"
+#include "analysis/AnalysisScreens.h"
 #include "app/ScreenWiring.h"
+#include "master/MasterScreens.h"
 #include "raise/TQK3010.h"
 #include "raise/TQK3030.h"
 #include "data/DataModule.h"
@@ -82,6 +84,25 @@ QWidget* preparedScreen(ScreenshotSession& s, const char* fileName)
     return screen;
 }
 
+// A screen of the master data made over the open sample company.
+QWidget* masterScreen(ScreenshotSession& s, const char* fileName, QWidget* (*make)(QWidget*, int), int tab)
+{
+    if (!s.openSampleCompany()) {
+        err() << fileName << " skipped: no company in fiscal year 2020" << Qt::endl;
+        return nullptr;
+    }
+    return make(&s.main, tab);
+}
+
+QWidget* masterScreen(ScreenshotSession& s, const char* fileName, QWidget* (*make)(QWidget*))
+{
+    if (!s.openSampleCompany()) {
+        err() << fileName << " skipped: no company in fiscal year 2020" << Qt::endl;
+        return nullptr;
+    }
+    return make(&s.main);
+}
+
 // The screens, in the order they are taken. One line per screen and state.
 const std::vector<Screenshot>& screenshots()
 {
@@ -91,6 +112,17 @@ const std::vector<Screenshot>& screenshots()
         {"TQK0000-sample.png", mainSample},
         {"TQK0010-open.png", companyOpen},
         {"TQK0020-change.png", companyChange},
+        {"TQK0070-sample.png", [](ScreenshotSession& s) { return masterScreen(s, "TQK0070-sample.png", master::makeTQK0070ForScreenshot, 0); }},
+        {"TQK0070-marks.png", [](ScreenshotSession& s) { return masterScreen(s, "TQK0070-marks.png", master::makeTQK0070ForScreenshot, 1); }},
+        {"TQK0070-pens.png", [](ScreenshotSession& s) { return masterScreen(s, "TQK0070-pens.png", master::makeTQK0070ForScreenshot, 2); }},
+        {"TfrmSalaryName-sample.png", [](ScreenshotSession& s) { return masterScreen(s, "TfrmSalaryName-sample.png", master::makeTfrmSalaryNameForScreenshot); }},
+        {"TQK3020-sample.png", [](ScreenshotSession& s) { return masterScreen(s, "TQK3020-sample.png", master::makeTQK3020ForScreenshot); }},
+        {"TQK0030-sample.png", [](ScreenshotSession& s) { return masterScreen(s, "TQK0030-sample.png", master::makeTQK0030ForScreenshot, 0); }},
+        {"TQK0030-pay.png", [](ScreenshotSession& s) { return masterScreen(s, "TQK0030-pay.png", master::makeTQK0030ForScreenshot, 1); }},
+        {"TQK0030-optimal.png", [](ScreenshotSession& s) { return masterScreen(s, "TQK0030-optimal.png", master::makeTQK0030ForScreenshot, 2); }},
+        {"TQK1010-sample.png", analysis::wagePlotScreenshot},
+        {"TQK1100-1010.png", analysis::plotWindow1010Screenshot},
+        {"TQK1100-1020.png", analysis::plotWindow1020Screenshot},
         {"TQK3010-sample.png", [](ScreenshotSession& s) { return preparedScreen<salary::TQK3010>(s, "TQK3010-sample.png"); }},
         {"TQK3030-empty.png", [](ScreenshotSession& s) { return preparedScreen<salary::TQK3030>(s, "TQK3030-empty.png"); }},
     };

@@ -416,6 +416,27 @@ bool Selects(Connection& c, Query& q, bool trans, const QString& select, const Q
     return true;
 }
 
+// SelectEach(select, where, sink): every row of SELECT + WHERE handed to sink(R&&) as it is read,
+// without keeping them; sink returns false to stop early. For reads too large to hold at once.
+template <class R, class Sink>
+bool SelectEach(Connection& c, Query& q, bool trans, const QString& select, const QString& where, dbstatus_rec& status,
+                Sink sink)
+{
+    status.ok = false;
+    status.rows = 0;
+    int count = 0;
+    const bool good = detail::runRead<R>(c, q, trans, select, where, nullptr, status, [&](R&& r) {
+        ++count;
+        return sink(std::move(r));
+    });
+    if (!good)
+        return false;
+    status.ok = true;
+    status.message.clear();
+    status.rows = count;
+    return true;
+}
+
 // Save(where, row): Update, and Insert when the update changed no row.
 template <class R>
 bool Save(Connection& c, Query& q, bool trans, const QString& where, R& row, const TableDef<R>& t = R::table())

@@ -335,6 +335,26 @@ QVariant Query::value(int i) const
 
 QVariant Query::value(const QString& name) const { return value(columnIndex(name)); }
 
+// ---------------------------------------------------------------- attached databases
+
+AttachedDatabase::AttachedDatabase(Connection& c, const QString& path, const QString& alias)
+    : c_(c), alias_(alias)
+{
+    QString p = path;
+    p.replace(QLatin1Char('\''), QStringLiteral("''"));
+    attached_ = c_.executeRaw(QStringLiteral("ATTACH DATABASE '") + p + QStringLiteral("' AS ") + alias_);
+    if (attached_ && !c_.executeRaw(QStringLiteral("PRAGMA ") + alias_ + QStringLiteral(".journal_mode=DELETE"))) {
+        c_.executeRaw(QStringLiteral("DETACH DATABASE ") + alias_);
+        attached_ = false;
+    }
+}
+
+AttachedDatabase::~AttachedDatabase()
+{
+    if (attached_ && c_.isOpen())
+        c_.executeRaw(QStringLiteral("DETACH DATABASE ") + alias_);
+}
+
 // ---------------------------------------------------------------- maintenance
 
 bool checkIntegrity(const QString& path, DbError* error)

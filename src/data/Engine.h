@@ -143,6 +143,23 @@ private:
     bool active_ = false;
 };
 
+// Another database file attached to a connection under an alias for the length of a scope, in
+// rollback-journal mode: a transaction that writes to several attached files then commits on all of
+// them or on none. Detached again when the scope ends.
+class AttachedDatabase {
+public:
+    AttachedDatabase(Connection& c, const QString& path, const QString& alias);
+    ~AttachedDatabase();
+    AttachedDatabase(const AttachedDatabase&) = delete;
+    AttachedDatabase& operator=(const AttachedDatabase&) = delete;
+    bool attached() const { return attached_; }
+
+private:
+    Connection& c_;
+    QString alias_;
+    bool attached_ = false;
+};
+
 // The name of an engine result code ("SQLITE_BUSY", ...).
 QString resultCodeName(int code);
 

@@ -4,7 +4,6 @@
 #include "data/Common.h"
 #include "data/DataModule.h"
 #include "data/DbAccess.h"
-#include "master/AttachedControl.h"
 #include "platform/ColorNames.h"
 
 #include <QPainter>
@@ -90,7 +89,7 @@ bool saveBasicSettings(data::TFDM& dm, const BasicSettings& s)
     data::AppState& st = dm.state;
     data::Connection& c = dm.ACN2;
     c.clearErrors();
-    AttachedControl control(c, dm.controlDatabasePath());
+    data::AttachedDatabase control(c, dm.controlDatabasePath(), QStringLiteral("SEIGYO"));
     if (!control.attached()) {
         data::ShowDbError(data::DbErrorText(c));
         return false;

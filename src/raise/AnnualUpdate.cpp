@@ -37,43 +37,6 @@ void removeDatabaseFile(const QString& path)
     QFile::remove(path);
 }
 
-QString quoted(const QString& path)
-{
-    QString p = path;
-    p.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + p + QLatin1Char('\'');
-}
-
-// The two databases attached to the control database's connection, detached again at the end.
-class Attached {
-public:
-    Attached(Connection& c, const QString& from, const QString& to) : c_(c)
-    {
-        good_ = c_.executeRaw(QStringLiteral("ATTACH DATABASE ") + quoted(from) + QStringLiteral(" AS Y0"));
-        if (!good_)
-            return;
-        good_ = c_.executeRaw(QStringLiteral("ATTACH DATABASE ") + quoted(to) + QStringLiteral(" AS Y1"));
-        if (!good_) {
-            c_.executeRaw(QStringLiteral("DETACH DATABASE Y0"));
-            return;
-        }
-        // Every file keeps a rollback journal: only then is a commit over several files atomic.
-        good_ = c_.executeRaw(QStringLiteral("PRAGMA Y0.journal_mode=DELETE; PRAGMA Y1.journal_mode=DELETE;"));
-    }
-    ~Attached()
-    {
-        if (c_.isOpen()) {
-            c_.executeRaw(QStringLiteral("DETACH DATABASE Y1"));
-            c_.executeRaw(QStringLiteral("DETACH DATABASE Y0"));
-        }
-    }
-    bool good() const { return good_; }
-
-private:
-    Connection& c_;
-    bool good_ = false;
-};
-
 // Copies the company's rows of one table from year Y to Y + 1, with the new year.
 template <class R>
 bool copyTable(Connection& c, Query& q, const QString& where, const QString& nextYear)
@@ -317,10 +280,12 @@ RolloverResult AnnualUpdate(data::TFDM& dm, int year, int kco, const RolloverPro
 
     bool committed = false;
     {
-        Attached attached(c, fromPath, targetPath);
+        // Year Y and year Y + 1 join the control database's connection: one commit for all three.
+        data::AttachedDatabase y0(c, fromPath, QStringLiteral("Y0"));
+        data::AttachedDatabase y1(c, targetPath, QStringLiteral("Y1"));
         Query q(c);
         std::optional<data::Transaction> tx;
-        if (!attached.good() || !tx.emplace(c).started()) {
+        if (!y0.attached() || !y1.attached() || !tx.emplace(c).started()) {
             data::ShowDbError(data::DbErrorText(c));
         } else {
             const QString y = num(year);
