@@ -103,6 +103,8 @@ void TQK3010::buildForm()
     txtWorkerName = edit("txtWorkerName", false, true);
     txtCureentNo = edit("txtCureentNo", true, true);
     txtCureentNo->setFixedWidth(60);
+    txtWorkerCode->setMinimumWidth(90);
+    txtWorkerName->setMinimumWidth(140);
     btnFirst = button("btnFirst", QStringLiteral("|◀"));
     btnBack = button("btnBack", QStringLiteral("◀"));
     btnNext = button("btnNext", QStringLiteral("▶"));
@@ -360,7 +362,8 @@ int TQK3010::currentRow() const { return Grid->currentIndex().isValid() ? Grid->
 
 void TQK3010::Prepare()
 {
-    setFixedSize(790, 580);
+    // The design size, or more where the Japanese font needs room for every label.
+    setFixedSize(sizeHint().expandedTo(QSize(790, 580)));
     app::ShowWageFormLabels(0, labKihonTeate);
     filling_ = true;
     app::FillGradeCombo(cmbSikaku);
