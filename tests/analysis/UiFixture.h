@@ -2,6 +2,8 @@
 // Widget and painting tests need one application object; it is made on first use and lives until the
 // process ends (each discovered test runs in its own process).
 
+#include "support/Application.h"
+
 #include <QApplication>
 #include <QColor>
 #include <QImage>
@@ -9,17 +11,6 @@
 
 #include <cstdlib>
 
-inline void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_analysis_ui";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // Pixels of exactly this colour inside r (clipped to the image).
 inline int countColor(const QImage& image, QRect r, QColor color)

@@ -10,6 +10,8 @@
 #include "data/SampleSettings.h"
 #include "support/TestHome.h"
 
+#include "support/Application.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -17,17 +19,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-inline void ensureApplication()
-{
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "test_master";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 inline std::string s(const QString& q) { return q.toStdString(); }
 

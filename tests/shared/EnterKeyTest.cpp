@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "support/Application.h"
 #include "app/CenterEdit.h"
 #include "app/EnterFocus.h"
 #include "app/RightEdit.h"

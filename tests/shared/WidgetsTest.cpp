@@ -1,4 +1,4 @@
-#include "Application.h"
+#include "support/Application.h"
 #include "app/ComboHelpers.h"
 #include "data/DbAccess.h"
 #include "data/Records.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Widget tests need one application object; it is made on first use and lives until the process
-// ends (gtest runs each discovered test in its own process).
+// ends (each discovered test runs in its own process). Offscreen unless the caller chose a platform.
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ inline void ensureApplication()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
-    static char name[] = "test_shared";
+    static char name[] = "karuneo-test";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
 }
