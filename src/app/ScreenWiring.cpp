@@ -2,6 +2,8 @@
 
 #include "analysis/AnalysisScreens.h"
 #include "app/TQK0000.h"
+#include "app/TfrmGuide.h"
+#include "app/TfrmVersion.h"
 #include "master/MasterScreens.h"
 #include "data/DataModule.h"
 #include "raise/TQK3010.h"
@@ -41,6 +43,8 @@ void connectScreens(TQK0000& main, data::TFDM& dm)
     analysis::installAnalysisScreens(main);
     main.setScreenOpener(MenuItem::SalaryInput, [&main, &dm] { showRaiseManagement(main, dm); });
     main.setScreenOpener(MenuItem::NendoUpdate, [&main, &dm] { showModal<salary::TQK3030>(main, dm); });
+    main.setScreenOpener(MenuItem::BeforeUse, [&main, &dm] { runTfrmGuide(dm.state.ProgramDir, &main); });
+    main.setScreenOpener(MenuItem::Version, [&main] { TfrmVersion(&main).exec(); });
 }
 
 } // namespace app

@@ -4,6 +4,8 @@
 #include "app/TQK0001Lite.h"
 #include "app/TQK0010.h"
 #include "app/TQK0020.h"
+#include "app/TfrmGuide.h"
+#include "app/TfrmVersion.h"
 #include "analysis/AnalysisScreens.h"
 #include "app/ScreenWiring.h"
 #include "master/MasterScreens.h"
@@ -103,6 +105,17 @@ QWidget* masterScreen(ScreenshotSession& s, const char* fileName, QWidget* (*mak
     return make(&s.main);
 }
 
+QWidget* guideIndex(ScreenshotSession& s)
+{
+    auto* guide = new TfrmGuide(s.dm.state.ProgramDir, &s.main);
+    if (!guide->showIndex()) {
+        err() << "TfrmGuide-index.png skipped: the guide is not in the program folder" << Qt::endl;
+        delete guide;
+        return nullptr;
+    }
+    return guide;
+}
+
 // The screens, in the order they are taken. One line per screen and state.
 const std::vector<Screenshot>& screenshots()
 {
@@ -125,6 +138,8 @@ const std::vector<Screenshot>& screenshots()
         {"TQK1100-1020.png", analysis::plotWindow1020Screenshot},
         {"TQK3010-sample.png", [](ScreenshotSession& s) { return preparedScreen<salary::TQK3010>(s, "TQK3010-sample.png"); }},
         {"TQK3030-empty.png", [](ScreenshotSession& s) { return preparedScreen<salary::TQK3030>(s, "TQK3030-empty.png"); }},
+        {"TfrmGuide-index.png", guideIndex},
+        {"TQK0000-version.png", [](ScreenshotSession& s) -> QWidget* { return new TfrmVersion(&s.main); }},
     };
     return list;
 }

@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "Version.h"
+#include "app/GuideInstall.h"
 #include "app/ScreenWiring.h"
 #include "app/Screenshots.h"
 #include "app/TQK0000.h"
@@ -119,6 +120,11 @@ int runProgram(int argc, char** argv)
             return 1;
     }
     if (!reports::installReportLayouts(folders.reportDir, &error)) {
+        err << error << Qt::endl;
+        if (parser.isSet(initOpt))
+            return 1;
+    }
+    if (!installGuide(folders.programDir, &error)) {
         err << error << Qt::endl;
         if (parser.isSet(initOpt))
             return 1;
