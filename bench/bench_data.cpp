@@ -2,6 +2,7 @@
 // rows (DCHART) in one transaction. Each "Work" figure has a "Floor" beside it: the same SQL run
 // through the sqlite3 C API with no layer around it, in the same run. The ratios are printed last.
 
+#include "RatioReporter.h"
 #include "SyntheticCompany.h"
 #include "data/DataModule.h"
 #include "data/DbAccess.h"
@@ -149,18 +150,6 @@ void writeFloor(benchmark::State& state)
     sqlite3_close(db);
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const auto& r : runs)
-            if (!r.error_occurred)
-                results.emplace_back(r.benchmark_name(), r.GetAdjustedRealTime() * 1e6 /* ms → ns */);
-    }
-    std::vector<std::pair<std::string, double>> results;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -173,7 +162,7 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark("WritePlotRows/Work", writeWork)->Arg(n)->Unit(benchmark::kMillisecond)->MinTime(0.5);
     }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     bench::printRatios(reporter.results);
     companies().clear();

@@ -8,6 +8,7 @@
 // painting alone. Target at 100,000: the pipeline without its painting within 2x of the floor, and
 // the painting under 100 ms.
 
+#include "RatioReporter.h"
 #include "SyntheticCompany.h"
 #include "analysis/ChartPainter.h"
 #include "analysis/PlotData.h"
@@ -279,21 +280,6 @@ void paintWork(benchmark::State& state)
     state.counters["labels"] = labels;
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const auto& r : runs)
-            if (!r.error_occurred) {
-                results.emplace_back(r.benchmark_name(), r.GetAdjustedRealTime() * 1e6 /* ms → ns */);
-                cpu[r.benchmark_name()] = r.GetAdjustedCPUTime();
-            }
-    }
-    std::vector<std::pair<std::string, double>> results;
-    std::map<std::string, double> cpu;   // ms
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -308,7 +294,7 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark("Paint/Work", paintWork)->Arg(n)->Unit(benchmark::kMillisecond)->MinTime(0.5);
     }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     bench::printRatios(reporter.results);
 

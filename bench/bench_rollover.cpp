@@ -3,6 +3,7 @@
 // in one transaction over the same attached files (the same slices of employees, the same copy of
 // the template, the same rename), in the same run. The ratios are printed last.
 
+#include "RatioReporter.h"
 #include "SyntheticCompany.h"
 #include "data/DataModule.h"
 #include "platform/ScriptedDialogs.h"
@@ -325,18 +326,6 @@ void rolloverFloor(benchmark::State& state)
     co.reset();
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const auto& r : runs)
-            if (!r.error_occurred)
-                results.emplace_back(r.benchmark_name(), r.GetAdjustedRealTime() * 1e6 /* ms → ns */);
-    }
-    std::vector<std::pair<std::string, double>> results;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -348,7 +337,7 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark("Rollover/Work", rolloverWork)->Arg(n)->Unit(benchmark::kMillisecond)->Iterations(runs)->UseRealTime();
     }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     bench::printRatios(reporter.results);
     companies().clear();
