@@ -6,6 +6,9 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+#include <vector>
+
+struct sqlite3;
 
 namespace bench {
 
@@ -21,6 +24,10 @@ private:
     QTemporaryDir dir_;
     int n_;
 };
+
+// The floor of a read: the rows of sql taken out as the program holds them (numbers as numbers,
+// texts as QString), through the bare sqlite3 API. The number of rows read.
+int readAllFloor(sqlite3* db, const QByteArray& sql);
 
 // Ratio table printed after a benchmark run: for each pair (work, floor) measured in the same run,
 // time(work) / time(floor).

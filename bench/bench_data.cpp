@@ -53,35 +53,8 @@ void readFloor(benchmark::State& state)
     sqlite3_open(co.yearDatabase().toUtf8().constData(), &db);
     const QByteArray sql = (kSelect + kWhere).toUtf8();
     for (auto _ : state) {
-        sqlite3_stmt* st = nullptr;
-        sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
-        const int cols = sqlite3_column_count(st);
-        // Every value is taken out in the program's own form: numbers as numbers, texts as QString.
-        std::vector<std::vector<QString>> texts;
-        std::vector<std::vector<double>> numbers;
-        while (sqlite3_step(st) == SQLITE_ROW) {
-            std::vector<QString> t;
-            std::vector<double> n;
-            t.reserve(32);
-            n.reserve(cols);
-            for (int i = 0; i < cols; ++i) {
-                switch (sqlite3_column_type(st, i)) {
-                case SQLITE_INTEGER: n.push_back(double(sqlite3_column_int64(st, i))); break;
-                case SQLITE_FLOAT: n.push_back(sqlite3_column_double(st, i)); break;
-                case SQLITE_TEXT:
-                    t.push_back(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
-                                                  sqlite3_column_bytes(st, i)));
-                    break;
-                default: n.push_back(0); break;
-                }
-            }
-            texts.push_back(std::move(t));
-            numbers.push_back(std::move(n));
-        }
-        sqlite3_finalize(st);
-        if (int(texts.size()) != co.employees())
+        if (bench::readAllFloor(db, sql) != co.employees())
             state.SkipWithError("wrong row count");
-        benchmark::DoNotOptimize(texts.data());
     }
     sqlite3_close(db);
 }

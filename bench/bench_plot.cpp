@@ -99,36 +99,6 @@ void pipelineWork(benchmark::State& state)
     }
 }
 
-// The rows of a statement taken out as the program holds them: numbers as numbers, texts as QString.
-int readAll(sqlite3* db, const QByteArray& sql)
-{
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, sql.constData(), -1, &st, nullptr);
-    const int cols = sqlite3_column_count(st);
-    std::vector<std::vector<QString>> texts;
-    std::vector<std::vector<double>> numbers;
-    while (sqlite3_step(st) == SQLITE_ROW) {
-        std::vector<QString> t;
-        std::vector<double> n;
-        for (int i = 0; i < cols; ++i) {
-            switch (sqlite3_column_type(st, i)) {
-            case SQLITE_INTEGER: n.push_back(double(sqlite3_column_int64(st, i))); break;
-            case SQLITE_FLOAT: n.push_back(sqlite3_column_double(st, i)); break;
-            case SQLITE_TEXT:
-                t.push_back(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
-                                              sqlite3_column_bytes(st, i)));
-                break;
-            default: n.push_back(0); break;
-            }
-        }
-        texts.push_back(std::move(t));
-        numbers.push_back(std::move(n));
-    }
-    sqlite3_finalize(st);
-    benchmark::DoNotOptimize(numbers.data());
-    return int(texts.size());
-}
-
 void pipelineFloor(benchmark::State& state)
 {
     auto& co = company(int(state.range(0)));
@@ -248,13 +218,13 @@ void pipelineFloor(benchmark::State& state)
 
         // What the plot window reads: the company's settings, its chart row, the marks, the plot
         // rows, the pens.
-        readAll(control, "SELECT * FROM MKIGYOU1 WHERE NENDO = 2020 AND   KCO   = 1");
-        readAll(control, "SELECT * FROM MDEL WHERE MDCO = 0");
-        readAll(db, "SELECT * FROM MCHART WHERE NENDO = 2020   AND KCO   = 1   AND CHCO  = 1010   AND KNO   =  1");
-        readAll(db, "SELECT * FROM MMARK WHERE NENDO = 2020 AND KCO = 1");
-        if (readAll(db, "SELECT * FROM DCHART order by SCO") != n)
+        bench::readAllFloor(control, "SELECT * FROM MKIGYOU1 WHERE NENDO = 2020 AND   KCO   = 1");
+        bench::readAllFloor(control, "SELECT * FROM MDEL WHERE MDCO = 0");
+        bench::readAllFloor(db, "SELECT * FROM MCHART WHERE NENDO = 2020   AND KCO   = 1   AND CHCO  = 1010   AND KNO   =  1");
+        bench::readAllFloor(db, "SELECT * FROM MMARK WHERE NENDO = 2020 AND KCO = 1");
+        if (bench::readAllFloor(db, "SELECT * FROM DCHART order by SCO") != n)
             state.SkipWithError("wrong plot row count");
-        readAll(db, "SELECT * FROM MGRAPH WHERE NENDO = 2020   AND KCO   = 1 ORDER BY KCO,NENDO,GSCO");
+        bench::readAllFloor(db, "SELECT * FROM MGRAPH WHERE NENDO = 2020   AND KCO   = 1 ORDER BY KCO,NENDO,GSCO");
     }
     sqlite3_close(db);
     sqlite3_close(control);
