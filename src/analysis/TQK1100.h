@@ -85,6 +85,9 @@ public:
     std::function<void(int row, QPoint globalPosition)> pointClicked;
     // Printing of the chart (installed by the report writer).
     std::function<void()> printChart;
+    // Chart 1050: called after a tentative curve has been imported, so that the raise curve design
+    // screen reloads its grid from DSPDRAW and marks its data as changed (installed by that screen).
+    std::function<void()> designCurveImported;
 
     const PlotData& plotData() const { return data_; }
     PlotData& plotData() { return data_; }
