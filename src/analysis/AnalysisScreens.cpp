@@ -7,7 +7,6 @@
 #include "app/ComboHelpers.h"
 #include "app/TQK0000.h"
 #include "data/DataModule.h"
-#include "data/DbAccess.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -101,47 +100,11 @@ QWidget* plotWindow1010Screenshot(app::ScreenshotSession& s)
     return plotWindowPicture(plot);
 }
 
-// A chart 1020 as the raise curve analysis leaves it: the wage plot's rows of the first three marks
-// with one quadratic curve per group and a band of ±10 % around each.
-QWidget* plotWindow1020Screenshot(app::ScreenshotSession& s)
-{
-    TQK1010* w = preparedWagePlot(s);
-    if (!w)
-        return nullptr;
-    WagePlotOptions o = w->options();
-    o.xItem = 0;
-    o.yItem = 2;
-    o.markLabel = 3;
-    o.plotMarks = {true, true, true, false, false, false, false, false, false};
-    data::TFDM& dm = s.dm;
-    if (buildWagePlotRows(dm, o).employees == 0) {
-        err() << "TQK1100-1020.png skipped: no employee to plot" << Qt::endl;
-        return nullptr;
-    }
-    const CompanyKeys company = companyKeys(dm);
-    data::TChart_ row = wagePlotChartRow(o, company.kco, company.nendo);
-    row.CHCO = QString::number(chart::RaiseCurve);
-    row.TITLE = QStringLiteral("昇給カーブ分析（二次曲線 ±10％）");
-    row.FKINJI = 0;
-    row.CGRAPH = 1;
-    row.SJYUN1 = 10;
-    row.SJYUN2 = -10;
-    const QString where = QStringLiteral(" WHERE KNO = 1 AND NENDO = ") + company.nendo + QStringLiteral(" AND KCO = ")
-        + company.kco + QStringLiteral(" AND CHCO = ") + row.CHCO;
-    if (!data::Save(dm.ACN2, dm.Query21, true, where, row))
-        return nullptr;
-    TQK1100* plot = installAnalysisScreens(s.main).plotWindow;
-    plot->CurrentChartNo = chart::RaiseCurve;
-    plot->openChart(chart::RaiseCurve, row.TITLE);
-    return plotWindowPicture(plot);
-}
-
 const std::vector<app::Screenshot>& analysisScreenshots()
 {
     static const std::vector<app::Screenshot> list = {
         {"TQK1010-sample.png", wagePlotScreenshot},
         {"TQK1100-1010.png", plotWindow1010Screenshot},
-        {"TQK1100-1020.png", plotWindow1020Screenshot},
     };
     return list;
 }

@@ -30,9 +30,7 @@ AnalysisScreens installAnalysisScreens(app::TQK0000& main);
 QWidget* wagePlotScreenshot(app::ScreenshotSession& s);
 //   TQK1100-1010.png     the plot window with that wage plot (age against base pay)
 QWidget* plotWindow1010Screenshot(app::ScreenshotSession& s);
-//   TQK1100-1020.png     the plot window with a chart 1020: quadratic curves of three groups, ±10 % bands
-QWidget* plotWindow1020Screenshot(app::ScreenshotSession& s);
-// The three, in the order they are taken.
+// The two, in the order they are taken.
 const std::vector<app::Screenshot>& analysisScreenshots();
 
 }  // namespace analysis

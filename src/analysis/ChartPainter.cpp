@@ -123,7 +123,7 @@ void ChartPainter::paint(QPainter& p) const
         paintFrameAndAxes(p);
         if (m_.settings.CGRAPH == 1)
             paintLabelsAndLegend(p);
-        // The tentative curves and their clicked points are drawn by the raise curve design.
+        paintTentativeCurves(p);
         break;
     case chart::OptimalWage:
         paintFrameAndAxes(p);
@@ -327,6 +327,9 @@ QRect ChartPainter::markRect(int index) const
 
 int ChartPainter::pointAt(QPoint pixel) const
 {
+    // Marks that are not drawn cannot be clicked: no chart, or a design chart without its points.
+    if (m_.chartNo == chart::None || (m_.chartNo == chart::RaiseDesign && m_.settings.CGRAPH != 1))
+        return -1;
     for (size_t i = m_.points.size(); i-- > 0;) {
         const QSize size = markSizes_[size_t(m_.points[i].markIndex)];
         const QPoint d = pixel - (positions_[i] - QPoint(7, 7));
@@ -436,6 +439,53 @@ QImage chartCopyImage(const ChartModel& model, QSize window, int panelWidth)
     if (from.isEmpty())
         return QImage(to, QImage::Format_RGB32);
     return canvas.copy(from).scaled(to, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+}
+
+void ChartPainter::paintTentativeCurves(QPainter& p) const
+{
+    if (!m_.tentative)
+        return;
+    const ChartLayout& l = layout_;
+    const TSDX& s = m_.scale;
+    p.save();
+    p.setFont(canvasFont(canvasPointSize(m_.employeeMarks)));
+    int written = 0;
+    for (int n = 1; n <= 5; ++n) {
+        const TXYDATA& series = m_.comparison[size_t(n)];
+        if (series.n == 0)
+            continue;
+        const TentativeSlot& slot = m_.tentative->slots[size_t(n)];
+        p.setPen(slot.color);
+        std::vector<QPoint> pixels;
+        for (int i = 0; i < series.n; ++i)
+            pixels.emplace_back(pixelX(l, s, series.xs[size_t(i)]), pixelY(l, s, series.ys[size_t(i)]));
+        for (const QPoint& at : pixels)
+            textOut(p, at.x() - 5, at.y() - 5, QStringLiteral("＋"));
+        const QString tag = QStringLiteral("(") + QString::number(n) + QStringLiteral(")");
+        textOut(p, pixels.back().x() + 5, pixels.back().y() - 10, tag);
+        textOut(p, l.legendLeft + 20, l.plotTop + 15 * written + 95, tag + QLatin1Char(' ') + slot.HANREI);
+        ++written;
+
+        p.setPen(qtPen(slot.color, slot.style, slot.width == 0 ? 1 : slot.width));
+        QPoint from(pixels.front().x(), series.minX == 0 ? l.dataBottom : pixels.front().y());
+        for (int i = 0; i < series.n; ++i) {
+            if (series.xs[size_t(i)] == 0 && series.ys[size_t(i)] == 0)
+                continue;
+            p.drawLine(from, pixels[size_t(i)]);
+            from = pixels[size_t(i)];
+        }
+    }
+
+    p.setPen(qtPen(Qt::black, 0, 1));
+    p.setBrush(Qt::NoBrush);
+    const std::vector<TentativePoint>& clicked = m_.tentative->points;
+    for (size_t i = 0; i < clicked.size(); ++i) {
+        const QPoint at(clicked[i].pixelX, clicked[i].pixelY);
+        p.drawEllipse(at, 5, 5);
+        if (i > 0)
+            p.drawLine(QPoint(clicked[i - 1].pixelX, clicked[i - 1].pixelY), at);
+    }
+    p.restore();
 }
 
 } // namespace analysis

@@ -12,6 +12,7 @@
 
 #include "analysis/ChartLayout.h"
 #include "analysis/PlotSeries.h"
+#include "analysis/TentativeCurves.h"
 #include "data/Records.h"
 
 #include <QColor>
@@ -55,6 +56,9 @@ struct ChartModel {
     MarkSet comparisonMarks;
     std::vector<PlotPoint> points;   // the plot rows, in drawing order
     ChartPens pens;
+    // Chart 1050: the slots of the tentative curves (drawn from comparison series 1..5) and the
+    // points clicked so far; nothing is drawn for them without it.
+    const TSPD* tentative{nullptr};
 };
 
 // Above this many labelled points the point labels are thinned: where labels would start in the same
@@ -85,6 +89,8 @@ public:
     void paintFittedCurves(QPainter& p, const SeriesArray& series, const MarkSet& marks) const;
     // Polylines of the comparison series; extended to the x maximum in chart 1030.
     void paintPolylines(QPainter& p, bool extendToRight) const;
+    // Chart 1050: the tentative curves of the slots that hold points, then the clicked points.
+    void paintTentativeCurves(QPainter& p) const;
 
     // The rectangle a point's mark covers: its symbol's text box at (x - 7, y - 7); empty when its
     // mark has no symbol (such a point is neither drawn nor found).

@@ -1,6 +1,7 @@
 #include "analysis/PlotData.h"
 
 #include "analysis/ComparisonSeries.h"
+#include "analysis/TentativeCurves.h"
 #include "analysis/WagePlot.h"
 #include "app/SharedRoutines.h"
 #include "data/DataModule.h"
@@ -112,6 +113,10 @@ PlotData loadPlotData(data::TFDM& dm, int chartNo)
         std::vector<data::TMDCHNGIN_> modelRows;
         loadModelWageRows(dm, company.MDCO, modelRows);
         buildModelWageSeries(modelRows, d.xItem, d.yItem, cubic, c.comparison, c.comparisonMarks);
+    }
+    if (chartNo == chart::RaiseDesign) {
+        loadTentativeCurves(dm, tentativeCurves(), c.comparison, cubic);
+        c.tentative = &tentativeCurves();
     }
     if (chartNo == chart::OptimalWage)
         buildOptimalWageSeries(c.employees[0], state.CompanyMarks, cubic, c.comparison, c.comparisonMarks);

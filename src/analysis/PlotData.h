@@ -29,7 +29,8 @@ ChartPens loadChartPens(data::TFDM& dm);
 
 // Runs the window's preparation for chart chartNo on the open company: the age setting of the
 // company (AgeByToday), its model data set, the chart settings, the company's marks, the plot rows
-// and the employee series, the comparison series of the chart, the pens and the scale. Read errors
+// and the employee series, the comparison series of the chart (for 1050 the tentative curves of
+// the design's item pair, tentativeCurves()), the pens and the scale. Read errors
 // have been shown by the table access layer and leave the affected parts empty.
 PlotData loadPlotData(data::TFDM& dm, int chartNo);
 

@@ -1,6 +1,10 @@
 #include "analysis/TQK1100.h"
 
+#include "analysis/AnalysisEvaluation.h"
+#include "analysis/Regression.h"
 #include "analysis/SpinButton.h"
+#include "analysis/TQK1102.h"
+#include "analysis/TentativeCurves.h"
 #include "app/EnterFocus.h"
 #include "app/RightEdit.h"
 #include "data/Common.h"
@@ -131,7 +135,10 @@ void TQK1100::buildControls()
     Label7 = label(Panel1, QStringLiteral("描画番号"), QRect(4, 330, 66, 16));
     txtDispNo = new QLineEdit(QStringLiteral("0"), Panel1);
     txtDispNo->setGeometry(4, 346, 30, 22);
+    txtDispNo->setObjectName(QStringLiteral("txtDispNo"));
     txtDispNo->setMaxLength(2);
+    txtDispNo->setAlignment(Qt::AlignRight);
+    txtDispNo->installEventFilter(this);
     btnImport = button(Panel1, QStringLiteral("取込"), QRect(4, 374, 65, 26));
     btn1Dlt = button(Panel1, QStringLiteral("１点消去"), QRect(4, 404, 65, 26));
     for (QWidget* w : std::initializer_list<QWidget*>{Label7, txtDispNo, btnImport, btn1Dlt})
@@ -141,6 +148,8 @@ void TQK1100::buildControls()
     connect(btnPrint, &QPushButton::clicked, this, &TQK1100::btnPrintClick);
     connect(btnCopy, &QPushButton::clicked, this, &TQK1100::btnCopyClick);
     connect(btnBack, &QPushButton::clicked, this, &TQK1100::btnBackClick);
+    connect(btnImport, &QPushButton::clicked, this, &TQK1100::btnImportClick);
+    connect(btn1Dlt, &QPushButton::clicked, this, &TQK1100::btn1DltClick);
     connect(spnXMin, &SpinButton::clicked, this, [this](int s) { spinClicked(Axis::XMin, s); });
     connect(spnXMax, &SpinButton::clicked, this, [this](int s) { spinClicked(Axis::XMax, s); });
     connect(spnYMin, &SpinButton::clicked, this, [this](int s) { spinClicked(Axis::YMin, s); });
@@ -151,23 +160,39 @@ void TQK1100::buildControls()
     canvas_->setGeometry(panelWidth, 0, std::max(1, width() - panelWidth), height());
     canvas_->lower();
 
-    // The point menu: the employee panels add their items in front of 終了.
+    // The point menu: the employee panels of the clicked point, and 終了. The matrix raise item
+    // has no panel in this program and stays hidden.
     PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    auto panelItem = [this](const QString& text, int panelNo) {
+        QAction* a = PopupMenu1->addAction(text);
+        connect(a, &QAction::triggered, this, [this, panelNo] { choosePanel(panelNo); });
+        return a;
+    };
+    mnProfile = panelItem(QStringLiteral("プロフィール(&P)"), 1);
+    mnJinji = panelItem(QStringLiteral("人事考課(&J)"), 2);
+    mnCarya = panelItem(QStringLiteral("キャリア(&C)"), 3);
+    mnSalary = panelItem(QStringLiteral("賃金情報(&S)"), 4);
     mnMatrix = PopupMenu1->addAction(QStringLiteral("マトリクス昇給(&M)"));
     mnMatrix->setVisible(false);
+    mnFit = panelItem(QStringLiteral("最適賃金(&F)"), 6);
+    mnImage = panelItem(QStringLiteral("イメージ(&I)"), 7);
     mnExit = PopupMenu1->addAction(QStringLiteral("終了(&Q)"));
     connect(mnExit, &QAction::triggered, this, &TQK1100::mnExitClick);
 
     PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
     mnCopy = PopupMenu2->addAction(QStringLiteral("画面のコピー(&C)"));
     mnPrint = PopupMenu2->addAction(QStringLiteral("印刷する(&P)"));
-    // The analysis evaluation goes here, before the optimal wage result.
+    mnAnalize = PopupMenu2->addAction(QStringLiteral("分析評価結果(&A)"));
     mnAnalFit = PopupMenu2->addAction(QStringLiteral("最適賃金分析結果(&F)"));
     mnAnalFit->setVisible(false);
     mnEnd = PopupMenu2->addAction(QStringLiteral("操作パネルに戻る(&B)"));
     connect(mnCopy, &QAction::triggered, this, &TQK1100::btnCopyClick);
     connect(mnPrint, &QAction::triggered, this, &TQK1100::btnPrintClick);
     connect(mnEnd, &QAction::triggered, this, &TQK1100::mnEndClick);
+    connect(mnAnalize, &QAction::triggered, this, &TQK1100::mnAnalizeClick);
+    connect(mnAnalFit, &QAction::triggered, this, &TQK1100::mnAnalFitClick);
 }
 
 void TQK1100::setCallingScreen(int chartNo, CallingScreen screen)
@@ -188,6 +213,7 @@ void TQK1100::Prepare()
     platform::BusyCursor busy;
     clickedRow_ = -1;
     data_ = loadPlotData(dm_, PlotChartNo);
+    tentativeCurves().points.clear();
 
     const bool design = PlotChartNo == chart::RaiseDesign;
     for (QWidget* w : std::initializer_list<QWidget*>{Label7, txtDispNo, btnImport, btn1Dlt})
@@ -209,6 +235,8 @@ void TQK1100::RemovePointLabels()
 
 void TQK1100::ClosePanels()
 {
+    if (analysisWindow_)
+        analysisWindow_->close();
     if (closePanels)
         closePanels();
 }
@@ -300,7 +328,13 @@ bool TQK1100::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut && isVisible() && !checking_) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Only a move to another control counts as leaving; a message box taking the focus does not.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        const bool leaving = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        if (leaving && watched == txtDispNo) {
+            checking_ = true;
+            if (!checkDrawingNoField())
+                QTimer::singleShot(0, txtDispNo, [this] { txtDispNo->setFocus(Qt::OtherFocusReason); });
+            checking_ = false;
+        } else if (leaving) {
             for (Axis a : {Axis::XMin, Axis::XMax, Axis::YMin, Axis::YMax}) {
                 if (watched != axisField(a))
                     continue;
@@ -386,16 +420,121 @@ void TQK1100::canvasPressed(QPoint windowPixel, QPoint globalPosition, Qt::Mouse
     const ChartPainter painter(data_.chart, size(), panelWidth);
     const int row = painter.pointAt(windowPixel);
     if (row >= 0) {
-        // A point answers the left button only; its menu opens from the click.
+        // A point answers the left button only; its menu opens beside its label.
         if (button != Qt::LeftButton)
             return;
         clickedRow_ = row;
+        clickedLabel_ = mapToGlobal(painter.markRect(row).topLeft());
+        mnMatrix->setData(data_.chart.points[size_t(row)].sco);
+        PopupMenu1->popup(pointMenuPosition());
         if (pointClicked)
-            pointClicked(row, mapToGlobal(painter.markRect(row).topLeft()));
+            pointClicked(row, clickedLabel_);
         return;
     }
     if (button == Qt::RightButton)
         PopupMenu2->popup(globalPosition);
+    else if (PlotChartNo == chart::RaiseDesign)
+        enterTentativePoint(windowPixel, globalPosition);
+}
+
+void TQK1100::choosePanel(int panelNo)
+{
+    if (clickedRow_ < 0 || size_t(clickedRow_) >= data_.chart.points.size())
+        return;
+    lastPanelNo_ = panelNo;
+    if (openPanel)
+        openPanel(panelNo, data_.chart.points[size_t(clickedRow_)], clickedLabel_);
+}
+
+TQK1102* TQK1100::analysisWindow()
+{
+    if (!analysisWindow_)
+        analysisWindow_ = new TQK1102(this);
+    return analysisWindow_;
+}
+
+void TQK1100::mnAnalizeClick()
+{
+    const TAnalize1 texts = buildAnalysisTexts(dm_, data_);
+    TQK1102* w = analysisWindow();
+    w->fill(analysisWindowTexts(PlotChartNo, data_.xItem, texts));
+    w->show();
+    w->raise();
+}
+
+void TQK1100::mnAnalFitClick()
+{
+    if (PlotChartNo != chart::OptimalWage)
+        return;
+    TQK1102* w = analysisWindow();
+    w->fill(regressionResultTexts(regressionWorkArea()));
+    w->show();
+    w->raise();
+}
+
+void TQK1100::enterTentativePoint(QPoint windowPixel, QPoint globalPosition)
+{
+    TSPD& state = tentativeCurves();
+    const QString refusal = pointEntryRefusal(txtDispNo->text(), int(state.points.size()));
+    if (!refusal.isEmpty()) {
+        platform::dialogs().warning(refusal, platform::appTitle());
+        return;
+    }
+    const ChartPainter painter(data_.chart, size(), panelWidth);
+    auto point = clickToPoint(painter.layout(), data_.chart.scale, windowPixel);
+    if (!point)
+        return;
+    point->screen = globalPosition;
+    state.points.push_back(*point);
+    canvas_->update();
+}
+
+bool TQK1100::checkDrawingNoField()
+{
+    TSPD& state = tentativeCurves();
+    const DrawingNoCheck c = checkDrawingNo(txtDispNo->text(), state.drawingNo);
+    txtDispNo->setText(c.shownText);
+    if (!c.accepted) {
+        platform::dialogs().warning(c.message, platform::appTitle());
+        return false;
+    }
+    state.drawingNo = c.drawingNo;
+    return true;
+}
+
+void TQK1100::btn1DltClick()
+{
+    TSPD& state = tentativeCurves();
+    if (state.points.empty()) {
+        platform::dialogs().information(QStringLiteral("消去する点はありません。"), platform::appTitle());
+        return;
+    }
+    state.points.pop_back();
+    canvas_->update();
+}
+
+void TQK1100::btnImportClick()
+{
+    TSPD& state = tentativeCurves();
+    const ImportOutcome out = [&] {
+        platform::BusyCursor busy;
+        return importTentativeCurve(dm_, state, txtDispNo->text());
+    }();
+    if (!out.message.isEmpty()) {
+        platform::dialogs().warning(out.message, platform::appTitle());
+        return;
+    }
+    platform::BusyCursor busy;
+    // The chart shows what the table holds, after a failed write too.
+    loadTentativeCurves(dm_, state, data_.chart.comparison, data_.chart.settings.FKINJI != 0);
+    if (out.imported) {
+        txtDispNo->setText(QStringLiteral("0"));
+        state.points.clear();
+        if (designCurveImported)
+            designCurveImported();
+        dm_.state.DataChanged = 1;
+    }
+    canvas_->repaint();
 }
 
 } // namespace analysis

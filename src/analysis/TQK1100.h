@@ -1,12 +1,13 @@
 #pragma once
 // The plot window: the one chart engine of every analysis. A calling screen writes its settings
 // (MCHART) and plot rows (DCHART), then hands over with openChart(); the window loads both into its
-// series, fits them, sets the axes and draws. The user can change the axis ranges, copy the chart
-// and go back to the calling screen.
+// series, fits them, sets the axes and draws. The user can change the axis ranges, copy the chart,
+// go back to the calling screen, open employee panels from a point, read the analysis evaluation,
+// and on the raise curve design chart (1050) click tentative curves and import them.
 //
 // The window stays open beside the main window (not modal). Points are drawn by the chart itself
-// (ChartPainter); a left click on a point reports its plot row through pointClicked, where the point
-// menu and the employee panels attach.
+// (ChartPainter); a left click on a point opens the point menu beside it, whose panel items go to
+// openPanel (installed by the employee panels). A click that hits no point opens no menu.
 
 #include "analysis/PlotData.h"
 
@@ -30,6 +31,7 @@ namespace analysis {
 
 class SpinButton;
 class TQK1100;
+class TQK1102;
 
 // The drawing area right of the entry panel.
 class ChartCanvas : public QWidget {
@@ -80,9 +82,12 @@ public:
     void ClosePanels();
     std::function<void()> closePanels;
 
-    // A left click on a plotted point: the plot row (index into the rows read) and the point's
-    // position on the screen. The point menu opens from here.
+    // A left click on a plotted point: the plot row (index into the rows read) and the position of
+    // the point's label on the screen, after the point menu has opened beside it.
     std::function<void(int row, QPoint globalPosition)> pointClicked;
+    // An employee panel chosen from the point menu (1 profile, 2 evaluation, 3 career, 4 wage
+    // information, 6 optimal wage, 7 image) for the clicked point, whose label is at labelGlobal.
+    std::function<void(int panelNo, const PlotPoint& point, QPoint labelGlobal)> openPanel;
     // Printing of the chart (installed by the report writer).
     std::function<void()> printChart;
     // Chart 1050: called after a tentative curve has been imported, so that the raise curve design
@@ -93,6 +98,12 @@ public:
     PlotData& plotData() { return data_; }
     // The plot row clicked last (-1 before any click).
     int clickedRow() const { return clickedRow_; }
+    // The panel number chosen last from the point menu (0 before any).
+    int lastPanelNo() const { return lastPanelNo_; }
+    // Where the point menu opens: the clicked label's screen position + (10, 25).
+    QPoint pointMenuPosition() const { return clickedLabel_ + QPoint(10, 25); }
+    // The analysis result window (made on first use).
+    TQK1102* analysisWindow();
     ChartCanvas* canvas() const { return canvas_; }
 
     // The chart as the copy button puts it on the clipboard.
@@ -122,11 +133,18 @@ public:
 
     // The point menu (opened from a point click) and the background menu (right click).
     QMenu* PopupMenu1 = nullptr;
+    QAction* mnProfile = nullptr;
+    QAction* mnJinji = nullptr;
+    QAction* mnCarya = nullptr;
+    QAction* mnSalary = nullptr;
     QAction* mnMatrix = nullptr;
+    QAction* mnFit = nullptr;
+    QAction* mnImage = nullptr;
     QAction* mnExit = nullptr;
     QMenu* PopupMenu2 = nullptr;
     QAction* mnCopy = nullptr;
     QAction* mnPrint = nullptr;
+    QAction* mnAnalize = nullptr;
     QAction* mnAnalFit = nullptr;
     QAction* mnEnd = nullptr;
 
@@ -137,6 +155,11 @@ public Q_SLOTS:
     void btnBackClick();
     void mnEndClick();
     void mnExitClick();
+    void mnAnalizeClick();
+    void mnAnalFitClick();
+    // Chart 1050: forget the last clicked point; import the clicked points as a tentative curve.
+    void btn1DltClick();
+    void btnImportClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -157,12 +180,19 @@ private:
     void spinClicked(Axis axis, int step);
     // Click handling of the canvas: a point under a left click, the background menu on a right click.
     void canvasPressed(QPoint windowPixel, QPoint globalPosition, Qt::MouseButton button);
+    // Chart 1050: a click on the background enters a tentative point.
+    void enterTentativePoint(QPoint windowPixel, QPoint globalPosition);
+    bool checkDrawingNoField();
+    void choosePanel(int panelNo);
 
     data::TFDM& dm_;
     PlotData data_;
     ChartCanvas* canvas_ = nullptr;
     std::map<int, CallingScreen> callers_;
     int clickedRow_{-1};
+    QPoint clickedLabel_;
+    int lastPanelNo_{0};
+    TQK1102* analysisWindow_ = nullptr;
     bool checking_{false};
 };
 

@@ -114,7 +114,13 @@ data::TChart_ wagePlotChartRow(const WagePlotOptions& o, const QString& kco, con
 
 QString wagePlotWhere(const WagePlotOptions& o, const QString& kco, const QString& nendo)
 {
-    QString w = QStringLiteral(" WHERE NENDO = ") + nendo + QStringLiteral("     AND KCO = ") + kco;
+    return QStringLiteral(" WHERE NENDO = ") + nendo + QStringLiteral("     AND KCO = ") + kco + employeeSelection(o)
+        + QStringLiteral(" ORDER BY SCO");
+}
+
+QString employeeSelection(const WagePlotOptions& o)
+{
+    QString w;
     if (o.workForm >= 0 && o.workForm < 4)
         w += QStringLiteral(" AND SM1 = ") + intText(o.workForm + 1);
     const QString grades = app::CheckedInList(o.grades);
@@ -125,7 +131,6 @@ QString wagePlotWhere(const WagePlotOptions& o, const QString& kco, const QStrin
     w += QStringLiteral(" AND MCO ") + app::CheckedInList(o.plotMarks);
     if (o.sex == 0 || o.sex == 1)
         w += QStringLiteral(" AND SEIBETSU = ") + intText(o.sex);
-    w += QStringLiteral(" ORDER BY SCO");
     return w;
 }
 
@@ -190,6 +195,20 @@ bool saveWagePlotSettings(data::TFDM& dm, const WagePlotOptions& options)
 PlotRowsResult buildWagePlotRows(data::TFDM& dm, const WagePlotOptions& options)
 {
     const CompanyKeys company = companyKeys(dm);
+    return writePlotRows(dm, wagePlotWhere(options, company.kco, company.nendo),
+                         [&options](const data::TSyain_& e, data::TDChart_& row) {
+                             row.SCO = e.SCO;
+                             row.SNA = e.SNA;
+                             row.MARKL = wagePlotMarkLabel(e, options.markLabel);
+                             row.MKCO = e.MCO;
+                             row.X = wagePlotX(e, options.xItem);
+                             row.Y = wagePlotY(e, options.yItem);
+                         });
+}
+
+PlotRowsResult writePlotRows(data::TFDM& dm, const QString& where,
+                             const std::function<void(const data::TSyain_&, data::TDChart_&)>& fill)
+{
     // The employees are taken one at a time as they are read, so that 100,000 of them never sit in
     // memory together; the transaction starts with the first one, so that DCHART is left alone when
     // nobody matches.
@@ -199,8 +218,8 @@ PlotRowsResult buildWagePlotRows(data::TFDM& dm, const WagePlotOptions& options)
     data::TDChart_ row;
     data::dbstatus_rec status;
     const bool read = data::SelectEach<data::TSyain_>(
-        dm.ACN2, dm.Query21, false, QStringLiteral("SELECT * FROM VSYAIN"),
-        wagePlotWhere(options, company.kco, company.nendo), status, [&](data::TSyain_&& e) {
+        dm.ACN2, dm.Query21, false, QStringLiteral("SELECT * FROM VSYAIN"), where, status,
+        [&](data::TSyain_&& e) {
             if (!tx) {
                 tx.emplace(dm.ACN2);
                 if (!tx->started()) {
@@ -214,13 +233,8 @@ PlotRowsResult buildWagePlotRows(data::TFDM& dm, const WagePlotOptions& options)
                 }
             }
             row = data::TDChart_{};
-            row.SCO = e.SCO;
-            row.SNA = e.SNA;
-            row.MARKL = wagePlotMarkLabel(e, options.markLabel);
-            row.MKCO = e.MCO;
-            row.X = wagePlotX(e, options.xItem);
-            row.Y = wagePlotY(e, options.yItem);
             row.NO = ++no;
+            fill(e, row);
             failed = !data::Insert(dm.ACN2, dm.Query22, false, row);
             return !failed;
         });

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace data {
@@ -62,6 +63,10 @@ data::TChart_ wagePlotChartRow(const WagePlotOptions& options, const QString& kc
 // The condition of the employee selection, " WHERE NENDO = ... ORDER BY SCO": work form, grades
 // (TOUKYU under a wage table, else TCO), plot marks (MCO) and sex. Built from numbers only.
 QString wagePlotWhere(const WagePlotOptions& options, const QString& kco, const QString& nendo);
+// The part of that condition after the company and year: work form, grades, plot marks and sex
+// (" AND SM1 = 2 and TCO  IN(1,3) AND MCO  IN(2) AND SEIBETSU = 0"). The other analysis screens
+// put it between their own company condition and order.
+QString employeeSelection(const WagePlotOptions& options);
 
 // The point of an employee: x by the x item, y in 万円 by the y item, and its label text.
 double wagePlotX(const data::TSyain_& e, int xItem);
@@ -84,5 +89,11 @@ struct PlotRowsResult {
 // DCHART rows with one row per employee (SCO, SNA, MARKL, MKCO = MCO, X, Y, NO = 1, 2, ...), all in
 // one transaction: every row or none.
 PlotRowsResult buildWagePlotRows(data::TFDM& dm, const WagePlotOptions& options);
+
+// The same for any analysis screen: the employees of "SELECT * FROM VSYAIN" + where, each written
+// as a DCHART row that fill completes (NO is set before fill is called); all in one transaction,
+// DCHART left alone when nobody matched.
+PlotRowsResult writePlotRows(data::TFDM& dm, const QString& where,
+                             const std::function<void(const data::TSyain_&, data::TDChart_&)>& fill);
 
 }  // namespace analysis

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -140,6 +141,33 @@ Data oneDifferentBirthYearData(int n, std::uint64_t seed)
     return d;
 }
 
+// The nine attributes of the optimal wage analysis as a company has them (age, service,
+// experience, years in grade, grade, ability points, achievement rate in whole percent, job
+// evaluation points, evaluation code) against the annual income in yen, which reaches 10⁷.
+Data nineAttributesAnnualIncomeData(int n, std::uint64_t seed)
+{
+    Random random(seed);
+    Data d;
+    d.rows.reserve(n);
+    d.y.reserve(n);
+    for (int r = 0; r < n; ++r) {
+        const std::int64_t age = random.between(18, 65);
+        const std::int64_t service = random.between(0, age - 18);
+        const std::int64_t experience = service + random.between(0, 10);
+        const std::int64_t inGrade = random.between(0, std::min<std::int64_t>(service, 10));
+        const std::int64_t grade = std::min<std::int64_t>(9, 1 + (age - 18) / 6 + random.between(0, 1));
+        const std::int64_t points = random.between(1, 60);
+        const std::int64_t rate = random.between(50, 150);
+        const std::int64_t job = 150 + 80 * grade + random.between(0, 40);
+        const std::int64_t evaluation = random.between(1, 5);
+        d.rows.push_back({1, age, service, experience, inGrade, grade, points, rate, job, evaluation});
+        d.y.push_back(2400000 + 60000 * age + 45000 * service + 8000 * experience + 12000 * inGrade
+                      + 350000 * grade + 9000 * points + 2500 * rate + 1800 * job + 90000 * evaluation
+                      + random.between(-400000, 400000));
+    }
+    return d;
+}
+
 // ---- Accuracy against the exact least-squares solution ---------------------------------------
 
 struct AccuracyCase {
@@ -180,7 +208,9 @@ INSTANTIATE_TEST_SUITE_P(
                     AccuracyCase{"BarelyDistinctSum100000Rows",
                                  [] { return barelyDistinctSumData(100000, 15); }},
                     AccuracyCase{"OneDifferentBirthYear100000Rows",
-                                 [] { return oneDifferentBirthYearData(100000, 16); }}),
+                                 [] { return oneDifferentBirthYearData(100000, 16); }},
+                    AccuracyCase{"NineAttributesAnnualIncome100000Rows",
+                                 [] { return nineAttributesAnnualIncomeData(100000, 17); }}),
     [](const testing::TestParamInfo<AccuracyCase>& info) { return info.param.name; });
 
 // n rows for n unknowns: the fit passes through every point.
@@ -350,6 +380,16 @@ INSTANTIATE_TEST_SUITE_P(
                             return std::vector<double>{double(r[1]), double(2024 - r[1]),
                                                        double(r[5])};
                         });
+                    }},
+        // Experience counted from the age of 22 for everyone: collinear with age and the intercept
+        // among nine attributes, against annual incomes of 10⁷ yen.
+        FailureCase{"ExperienceFromAgeAmongNine100000Rows",
+                    [] {
+                        const Data d = nineAttributesAnnualIncomeData(100000, 29);
+                        Problem p{d.n(), d.k(), d.x(), d.yValues()};
+                        for (auto& row : p.x)
+                            row[3] = row[1] - 22;
+                        return p;
                     }},
         FailureCase{"FewerRowsThanUnknowns",
                     [] { return Problem{2, 2, {{1, 1960, 250000}, {1, 1970, 300000}}, {1, 2}}; }},
