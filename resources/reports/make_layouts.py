@@ -110,39 +110,39 @@ def group_list(name, title, specs, with_kijunbi):
 
 def salary_list():
     specs = [
-        ("SYAINCD", 1250, "left", "社員番号"),
-        ("SIMEI", 2100, "left", "氏名"),
-        ("NENREI", 620, "right", "年齢"),
-        ("KINZOKU", 620, "right", "勤続"),
-        ("KIHON1", 1100, "right", "@CKIHON1"),
-        ("KIHON2", 1100, "right", "@CKIHON2"),
-        ("KIHON3", 1100, "right", "@CKIHON3"),
-        ("KIHONKEI", 1180, "right", "基本給"),
-        ("SYOTEATE", 1100, "right", "諸手当"),
-        ("SYOTEI", 1180, "right", "所定給"),
+        ("SYAINCD", 1000, "left", "社員番号"),
+        ("SIMEI", 1750, "left", "氏名"),
+        ("NENREI", 560, "right", "年齢"),
+        ("KINZOKU", 560, "right", "勤続"),
+        ("KIHON1", 1250, "right", "@CKIHON1"),
+        ("KIHON2", 1250, "right", "@CKIHON2"),
+        ("KIHON3", 1250, "right", "@CKIHON3"),
+        ("KIHONKEI", 1320, "right", "基本給"),
+        ("SYOTEATE", 1200, "right", "諸手当"),
+        ("SYOTEI", 1320, "right", "所定給"),
         ("SYOYO1", 1320, "right", "上期賞与"),
         ("SYOYO2", 1320, "right", "下期賞与"),
-        ("NENSYU", 1480, "right", "年間収入"),
+        ("NENSYU", 1500, "right", "年間収入"),
     ]
     return group_list("PrintSyainSalaryList", "グループ別社員賃金レポート", specs, True)
 
 
 def up_list():
     specs = [
-        ("SYAINCD", 1250, "left", "社員番号"),
-        ("SIMEI", 2050, "left", "氏名"),
-        ("HYOUKA", 560, "center", "評価"),
-        ("TOUKYU", 560, "right", "等級"),
-        ("GOUHOU", 620, "right", "号俸"),
-        ("SYOUGOU", 760, "right", "新号俸"),
-        ("NKIHON", 1150, "right", "新基本給"),
-        ("UKIHON", 1050, "right", "基本給差"),
-        ("NSYOTEATE", 1100, "right", "新諸手当"),
+        ("SYAINCD", 1000, "left", "社員番号"),
+        ("SIMEI", 1750, "left", "氏名"),
+        ("HYOUKA", 500, "center", "評価"),
+        ("TOUKYU", 500, "right", "等級"),
+        ("GOUHOU", 560, "right", "号俸"),
+        ("SYOUGOU", 700, "right", "新号俸"),
+        ("NKIHON", 1280, "right", "新基本給"),
+        ("UKIHON", 1100, "right", "基本給差"),
+        ("NSYOTEATE", 1150, "right", "新諸手当"),
         ("USYOTEATE", 1050, "right", "諸手当差"),
-        ("NSYOTEI", 1150, "right", "新所定給"),
-        ("SYOTEI", 1150, "right", "現所定給"),
-        ("UPKIN", 1050, "right", "昇給額"),
-        ("UPRITSU", 760, "right", "昇給率"),
+        ("NSYOTEI", 1280, "right", "新所定給"),
+        ("SYOTEI", 1280, "right", "現所定給"),
+        ("UPKIN", 1100, "right", "昇給額"),
+        ("UPRITSU", 700, "right", "昇給率"),
     ]
     return group_list("PrintSyainUpList", "グループ別社員昇給レポート", specs, False)
 
@@ -169,18 +169,17 @@ def sekkei_list():
     band_top = top - 1050          # design names
     head_top = top - 550           # column headings, written by the program at top - 308
     body_top = top + 60
-    avg_top = top + 31 * LINE + 200 - 120
     bottom = top + 31 * LINE + 200 + 420
 
-    for k in range(1, 31, 2):      # light stripes on every other line
+    # 32 lines a page, all alike: a full page holds rows on its last line too, and the averages of
+    # the last page (on line 31) name themselves with 平均.
+    for k in range(1, 32, 2):      # light stripes on every other line
         y = top + k * LINE + 200 - 110
         lay["boxes"].append({"rect": rect(left, y, right, y + LINE), "fill": "#F4F6F9"})
     lay["boxes"].append({"rect": rect(left, band_top, right, head_top), "fill": NAVY})
     lay["boxes"].append({"rect": rect(left, head_top, right, body_top), "fill": BAND})
-    lay["boxes"].append({"rect": rect(left, avg_top, right, bottom), "fill": BAND})
     lay["boxes"].append({"rect": rect(left, band_top, right, bottom), "width": 12, "color": NAVY})
     lay["lines"].append({"from": [left, body_top], "to": [right, body_top], "width": 10, "color": NAVY})
-    lay["lines"].append({"from": [left, avg_top], "to": [right, avg_top], "width": 10, "color": NAVY})
 
     for d in range(1, 6):
         dx = x0 + (d - 1) * (design + between)
@@ -198,8 +197,9 @@ def sekkei_list():
     return lay
 
 
-def personal(name, caption, grid, right_aligned):
-    """Four employees a page: a photo box and three columns of labelled items per slot."""
+def personal(name, caption, grid, right_aligned, photo):
+    """Four employees a page: three columns of labelled items per slot, with a photo box on the
+    left when the report shows photos."""
     lay = layout(name, caption, 9)
     left, right = 1000, 20000
     title_band(lay, left, right, title_text=caption)
@@ -219,7 +219,7 @@ def personal(name, caption, grid, right_aligned):
     rows = len(grid[0])
     pitch = (slot_height - 150) // rows
     height = pitch - 60
-    grid_left = left + 3000
+    grid_left = left + 3000 if photo else left
     col_gap = 120
     col_width = (right - grid_left - 2 * col_gap) // 3
     label_width = 1750
@@ -227,8 +227,10 @@ def personal(name, caption, grid, right_aligned):
     for slot in range(1, 5):
         suffix = "" if slot == 1 else f"_{slot}"
         y = slot_top + (slot - 1) * slot_pitch
-        lay["images"].append({"name": "IMAGE" + suffix, "rect": rect(left, y + 150, left + 2700, y + 150 + 3600),
-                              "border": 10, "borderColor": GRID})
+        if photo:
+            lay["images"].append({"name": "IMAGE" + suffix,
+                                  "rect": rect(left, y + 150, left + 2700, y + 150 + 3600),
+                                  "border": 10, "borderColor": GRID})
         for c, items in enumerate(grid):
             cx = grid_left + c * (col_width + col_gap)
             for r, item in enumerate(items):
@@ -252,7 +254,7 @@ def print5000():
         ["学歴", "専攻", "公的資格", "役職", "職務配置", "所属バンド", "ゾーン番号"],
         ["等級", "号俸", "本年評価", "１年前評価", "２年前評価", "３年前評価", "役割評価"],
     ]
-    return personal("Print5000", "社員個人情報", grid, {"年齢", "勤続", "等級", "号俸", "ゾーン番号"})
+    return personal("Print5000", "社員個人情報", grid, {"年齢", "勤続", "等級", "号俸", "ゾーン番号"}, True)
 
 
 def print5010():
@@ -263,7 +265,7 @@ def print5010():
     ]
     right = {"年齢", "勤続", "等級", "号俸", "昇号数", "滞留年数", "基本給", "諸手当", "所定給", "夏賞与", "冬賞与",
              "年収", "達成率", "昇給本年", "昇給１年前", "昇給２年前", "昇給３年前", "ゾーン番号"}
-    return personal("Print5010", "社員賃金情報", grid, right)
+    return personal("Print5010", "社員賃金情報", grid, right, False)
 
 
 def write(lay):

@@ -40,13 +40,15 @@ QStringList names(std::initializer_list<const char*> list)
     return out;
 }
 
-QStringList slotted(const QStringList& items)
+// The label and value fields of the items in slots 1..4, with the photo field when the report has photos.
+QStringList slotted(const QStringList& items, bool withPhoto)
 {
     QStringList out;
     for (const QString& suffix : {QString(), QStringLiteral("_2"), QStringLiteral("_3"), QStringLiteral("_4")}) {
         for (const QString& item : items)
             out << item + suffix << u'L' + item + suffix;
-        out << QStringLiteral("IMAGE") + suffix;
+        if (withPhoto)
+            out << QStringLiteral("IMAGE") + suffix;
     }
     return out;
 }
@@ -76,12 +78,14 @@ const std::vector<std::pair<QString, QStringList>>& requiredFields()
         {QStringLiteral("Print5000"),
          slotted(names({"氏名", "社員番号", "生年月日", "入社年月日", "学歴", "専攻", "公的資格", "所属バンド", "年齢",
                         "勤続", "等級", "号俸", "就労形態", "役職", "職務配置", "ゾーン番号", "本年評価", "１年前評価",
-                        "２年前評価", "３年前評価", "役割評価"}))
+                        "２年前評価", "３年前評価", "役割評価"}),
+                 true)
              + names({"年度", "企業名", "プロットマーク", "グループ名称", "YMD"})},
         {QStringLiteral("Print5010"),
          slotted(names({"氏名", "社員番号", "生年月日", "年齢", "勤続", "等級", "号俸", "昇号数", "滞留年数", "基本給",
                         "諸手当", "所定給", "夏賞与", "冬賞与", "年収", "昇給本年", "昇給１年前", "昇給２年前",
-                        "昇給３年前", "本年評価", "役割評価", "達成率", "所属バンド", "ゾーン番号"}))
+                        "昇給３年前", "本年評価", "役割評価", "達成率", "所属バンド", "ゾーン番号"}),
+                 false)
              + names({"年度", "企業名", "プロットマーク", "グループ名称", "YMD"})},
     };
     return r;
