@@ -7,10 +7,15 @@
 #include "app/TfrmGuide.h"
 #include "app/TfrmVersion.h"
 #include "analysis/AnalysisScreens.h"
+#include "curves/CurveScreens.h"
+#include "panels/PanelScreens.h"
 #include "app/ScreenWiring.h"
 #include "master/MasterScreens.h"
+#include "optimal/OptimalScreens.h"
 #include "raise/TQK3010.h"
 #include "raise/TQK3030.h"
+#include "reports/ReportScreens.h"
+#include "yardstick/YardstickScreens.h"
 #include "data/DataModule.h"
 
 #include <QApplication>
@@ -135,9 +140,37 @@ const std::vector<Screenshot>& screenshots()
         {"TQK0030-optimal.png", [](ScreenshotSession& s) { return masterScreen(s, "TQK0030-optimal.png", master::makeTQK0030ForScreenshot, 2); }},
         {"TQK1010-sample.png", analysis::wagePlotScreenshot},
         {"TQK1100-1010.png", analysis::plotWindow1010Screenshot},
-        {"TQK1100-1020.png", analysis::plotWindow1020Screenshot},
+        {"TQK1020-sample.png", curves::raiseCurveScreenshot},
+        {"TQK1100-1020.png", curves::plotWindow1020Screenshot},
+        {"TQK1050-sample.png", curves::raiseDesignScreenshot},
+        {"TQK1051-sample.png", curves::legendScreenshot},
+        {"TQK1100-1050.png", curves::plotWindow1050Screenshot},
+        {"TfrmPrintPreview-sekkei.png", curves::wageTablePreviewScreenshot},
+        {"TQK0050-sample.png", yardstick::costOfLivingScreenshot},
+        {"TQK0080-sample.png", yardstick::modelDataScreenshot},
+        {"TQK0060-sample.png", yardstick::modelWageScreenshot},
+        {"TQK1030-sample.png", yardstick::livingComparisonScreenshot},
+        {"TQK1040-sample.png", yardstick::modelComparisonScreenshot},
+        {"TQK1100-1030.png", yardstick::plotWindow1030Screenshot},
+        {"TQK1100-1040.png", yardstick::plotWindow1040Screenshot},
+        {"TQK1070-sample.png", optimal::optimalWageScreenshot},
+        {"TFQK1071-sample.png", optimal::optimalResultScreenshot},
+        {"TQK1100-1070.png", optimal::plotWindow1070Screenshot},
+        {"TQK1102-1010.png", panels::analysisResultScreenshot},
+        {"TQK1101-sample.png", panels::profilePanelScreenshot},
+        {"TQK1101-evaluation.png", panels::evaluationPanelScreenshot},
+        {"TQK1101-career.png", panels::careerPanelScreenshot},
+        {"TQK1101-wage.png", panels::wageInfoPanelScreenshot},
+        {"TFS1106-sample.png", panels::optimalWagePanelScreenshot},
+        {"TQK1107-sample.png", panels::imagePanelScreenshot},
         {"TQK3010-sample.png", [](ScreenshotSession& s) { return preparedScreen<salary::TQK3010>(s, "TQK3010-sample.png"); }},
         {"TQK3030-empty.png", [](ScreenshotSession& s) { return preparedScreen<salary::TQK3030>(s, "TQK3030-empty.png"); }},
+        {"TQK0090-sample.png", reports::groupReportScreenshot},
+        {"TfrmPrintPreview-0090.png", reports::groupReportPreviewScreenshot},
+        {"TQK5000-sample.png", reports::personalReportScreenshot},
+        {"TfrmPrintPreview-5000.png", reports::personalReportPreviewScreenshot},
+        {"TQK5010-sample.png", reports::wageReportScreenshot},
+        {"TfrmPrintPreview-5010.png", reports::wageReportPreviewScreenshot},
         {"TfrmGuide-index.png", guideIndex},
         {"TQK0000-version.png", [](ScreenshotSession& s) -> QWidget* { return new TfrmVersion(&s.main); }},
     };
