@@ -10,7 +10,7 @@
 #include "curves/TQK1051.h"
 #include "curves/WageTableOutput.h"
 #include "data/DataModule.h"
-#include "reports/PrintMain.h"
+#include "reports/ReportScreens.h"
 #include "reports/ReportWriter.h"
 
 #include <QApplication>
@@ -224,19 +224,11 @@ QWidget* wageTablePreviewScreenshot(app::ScreenshotSession& s)
     TQK1050* w = preparedDesign(s, "TfrmPrintPreview-sekkei.png");
     if (!w)
         return nullptr;
-    auto* preview = new reports::TfrmPrintPreview(&s.main);
     const std::function<void()> showPreview = w->showPreview;
     w->showPreview = [] {};
     w->btnSalaryListClick();
     w->showPreview = showPreview;
-    if (s.dm.state.PreviewFile.isEmpty()) {
-        err() << "TfrmPrintPreview-sekkei.png skipped: the wage table was not printed" << Qt::endl;
-        delete preview;
-        return nullptr;
-    }
-    preview->resize(1000, 900);
-    preview->cmdZoom->setValue(3);
-    return preview;
+    return reports::previewPicture(s, "TfrmPrintPreview-sekkei.png");
 }
 
 const std::vector<app::Screenshot>& curveScreenshots()

@@ -74,8 +74,19 @@ void chooseFirstMarks(RangeDialog* screen)
     app::SelectComboCode(screen->cmbMarkEnd, 3);
 }
 
-// A preview of PreviewFile, made for the picture: page 1 at 100 % in a window the page fits in.
-// The document goes when the preview does.
+
+template <class Screen>
+Screen* reportScreen(app::ScreenshotSession& s, const char* fileName)
+{
+    if (!openSample(s, fileName))
+        return nullptr;
+    auto* screen = new Screen(s.dm, nullptr, &s.main);
+    chooseFirstMarks(screen);
+    return screen;
+}
+
+} // namespace
+
 QWidget* previewPicture(app::ScreenshotSession& s, const char* fileName)
 {
     const QString file = s.dm.state.PreviewFile;
@@ -89,18 +100,6 @@ QWidget* previewPicture(app::ScreenshotSession& s, const char* fileName)
     preview->resize(900, 1220);
     return preview;
 }
-
-template <class Screen>
-Screen* reportScreen(app::ScreenshotSession& s, const char* fileName)
-{
-    if (!openSample(s, fileName))
-        return nullptr;
-    auto* screen = new Screen(s.dm, nullptr, &s.main);
-    chooseFirstMarks(screen);
-    return screen;
-}
-
-} // namespace
 
 QWidget* groupReportScreenshot(app::ScreenshotSession& s)
 {

@@ -34,6 +34,10 @@ QWidget* personalReportScreenshot(app::ScreenshotSession& s);
 QWidget* personalReportPreviewScreenshot(app::ScreenshotSession& s);
 QWidget* wageReportScreenshot(app::ScreenshotSession& s);
 QWidget* wageReportPreviewScreenshot(app::ScreenshotSession& s);
+// A preview of the document a report has just written (PreviewFile), made for a picture: page 1 at
+// 100 % in a window the page fits in; the document is deleted when the preview goes. nullptr, with a
+// line on standard error naming fileName, when no document was written.
+QWidget* previewPicture(app::ScreenshotSession& s, const char* fileName);
 // The six, in the order they are taken.
 const std::vector<app::Screenshot>& reportScreenshots();
 

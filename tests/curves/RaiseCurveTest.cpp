@@ -253,8 +253,9 @@ TEST_F(SampleCompany, OverallCurveWithCompanionsAtTheLevels)
             SCOPED_TRACE(testing::Message() << "x " << x << " factor " << factor);
             const QRect around(px - 3, analysis::pixelY(painter.layout(), plot.chart.scale, factor * y) - 3, 7, 7);
             EXPECT_GT(countTinted(withLevels, around, green), 0);
-            if (factor != 1.0)
+            if (factor != 1.0) {
                 EXPECT_EQ(countTinted(without, around, green), 0);
+            }
         }
     }
 }

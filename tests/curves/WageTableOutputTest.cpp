@@ -254,8 +254,9 @@ TEST_F(WageTableOutputTest, PageBreaksOfLongTables)
             lastPageRows += cell.page == c.pages;
         }
         EXPECT_EQ(firstPageRows, c.pages == 1 ? c.lastAge - 19 : 32);
-        if (c.pages > 1)
+        if (c.pages > 1) {
             EXPECT_EQ(lastPageRows, c.rowsOnLastPage);
+        }
         // The last age printed is the design's end, the averages close the last page on line 31.
         const Cell& averages = ages.back();
         EXPECT_EQ(s(averages.text), "平均");
