@@ -186,22 +186,27 @@ AnalysisWindowTexts regressionResultTexts(const RegressionWorkArea& work)
     const TRegName& names = work.names;
     const TRegY& coef = work.coefficients;
     auto name = [&](size_t i) -> QString { return i < names.size() ? names[i] : QString(); };
+    // A label before a number stays before its sign: "X2=-2.2500", "切片 = -1,234.50000".
+    auto labelled = [](const QString& label, const QString& pattern, double v) {
+        return label + app::formatNumber(pattern, v);
+    };
     auto term = [&](size_t i) -> QString {
-        return name(i) + QStringLiteral(" X") + QString::number(i) + app::formatNumber(QStringLiteral("=##0.0000"), coef[i])
+        return labelled(name(i) + QStringLiteral(" X") + QString::number(i) + QLatin1Char('='), QStringLiteral("##0.0000"),
+                        coef[i])
             + QLatin1Char(' ');
     };
     w.titles[0] = QStringLiteral("目的変数 :");
     w.captions[0] = name(0);
     w.titles[1] = QStringLiteral("係数");
     if (!coef.empty()) {
-        w.captions[1] = app::formatNumber(QStringLiteral("切片 = #,##0.00000"), coef[0]) + QLatin1Char(' ');
+        w.captions[1] = labelled(QStringLiteral("切片 = "), QStringLiteral("#,##0.00000"), coef[0]) + QLatin1Char(' ');
         for (size_t i = 1; i < coef.size(); ++i)
             w.captions[i <= 2 ? 1 : i <= 5 ? 2 : 3] += term(i);
     }
     w.titles[4] = QStringLiteral("相関");
-    w.captions[4] = app::formatNumber(QStringLiteral("重相関 R=##0.0000000"), work.statistics.R);
-    w.captions[5] = app::formatNumber(QStringLiteral("重相関R2=##0.0000000"), work.statistics.R2);
-    w.captions[6] = app::formatNumber(QStringLiteral("補正  R2=##0.0000000"), work.statistics.adjustedR2);
+    w.captions[4] = labelled(QStringLiteral("重相関 R="), QStringLiteral("##0.0000000"), work.statistics.R);
+    w.captions[5] = labelled(QStringLiteral("重相関R2="), QStringLiteral("##0.0000000"), work.statistics.R2);
+    w.captions[6] = labelled(QStringLiteral("補正  R2="), QStringLiteral("##0.0000000"), work.statistics.adjustedR2);
     w.titles[7] = QStringLiteral("分析結果");
     w.captions[7] = work.statistics.judgement;
     return w;

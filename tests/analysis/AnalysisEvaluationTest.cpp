@@ -238,22 +238,22 @@ TEST(AnalysisWindow, RegressionResult)
     analysis::RegressionWorkArea work;
     work.names = {QStringLiteral("基本給"), QStringLiteral("年齢"), QStringLiteral("勤続"), QStringLiteral("等級"),
                   QStringLiteral("号俸"), QStringLiteral("評価"), QStringLiteral("性別"), QStringLiteral("職種")};
-    work.coefficients = {123456.789012, 1.5, -2.25, 3, 4, 5, 6, 7};
+    work.coefficients = {-123456.789012, 1.5, -2.25, 3, 4, 5, 6, 7};
     work.statistics.R = 0.95;
     work.statistics.R2 = 0.9025;
-    work.statistics.adjustedR2 = 0.9;
+    work.statistics.adjustedR2 = -0.05;  // a poor fit of few rows can go below 0
     work.statistics.judgement = QStringLiteral("分析精度の判定 →　非常に良い");
     const analysis::AnalysisWindowTexts w = analysis::regressionResultTexts(work);
     EXPECT_EQ(w.titles[0], QStringLiteral("目的変数 :"));
     EXPECT_EQ(w.captions[0], QStringLiteral("基本給"));
     EXPECT_EQ(w.titles[1], QStringLiteral("係数"));
-    EXPECT_EQ(w.captions[1], QStringLiteral("切片 = 123,456.78901 年齢 X1=1.5000 勤続 X2-=2.2500 "));
+    EXPECT_EQ(w.captions[1], QStringLiteral("切片 = -123,456.78901 年齢 X1=1.5000 勤続 X2=-2.2500 "));
     EXPECT_EQ(w.captions[2], QStringLiteral("等級 X3=3.0000 号俸 X4=4.0000 評価 X5=5.0000 "));
     EXPECT_EQ(w.captions[3], QStringLiteral("性別 X6=6.0000 職種 X7=7.0000 "));
     EXPECT_EQ(w.titles[4], QStringLiteral("相関"));
     EXPECT_EQ(w.captions[4], QStringLiteral("重相関 R=0.9500000"));
     EXPECT_EQ(w.captions[5], QStringLiteral("重相関R2=0.9025000"));
-    EXPECT_EQ(w.captions[6], QStringLiteral("補正  R2=0.9000000"));
+    EXPECT_EQ(w.captions[6], QStringLiteral("補正  R2=-0.0500000"));
     EXPECT_EQ(w.titles[7], QStringLiteral("分析結果"));
     EXPECT_EQ(w.captions[7], QStringLiteral("分析精度の判定 →　非常に良い"));
 
