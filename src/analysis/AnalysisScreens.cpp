@@ -8,7 +8,6 @@
 #include "app/TQK0000.h"
 #include "data/DataModule.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -37,26 +36,12 @@ AnalysisScreens installAnalysisScreens(app::TQK0000& main)
 
 namespace {
 
-QTextStream& err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
-}
-
 // The wage plot of the sample company as a user sets it up: age against base pay, every mark and
 // every grade, with a title.
 TQK1010* preparedWagePlot(app::ScreenshotSession& s)
 {
-    if (!s.openSampleCompany()) {
-        err() << "analysis screenshots skipped: no company in fiscal year 2020" << Qt::endl;
+    if (!s.openSampleCompany("analysis screenshots"))
         return nullptr;
-    }
     AnalysisScreens screens = installAnalysisScreens(s.main);
     TQK1010* w = screens.wagePlot;
     w->Prepare();
@@ -68,15 +53,6 @@ TQK1010* preparedWagePlot(app::ScreenshotSession& s)
     w->btnTokyuAll->click();
     w->txtTitle->setText(QStringLiteral("年齢別 基本給の分布"));
     return w;
-}
-
-// The plot window at a size that suits a review picture.
-QWidget* plotWindowPicture(TQK1100* plot)
-{
-    plot->showNormal();
-    plot->resize(1200, 760);
-    settle();
-    return plot;
 }
 
 } // namespace
@@ -93,11 +69,8 @@ QWidget* plotWindow1010Screenshot(app::ScreenshotSession& s)
         return nullptr;
     w->btnAnalizeClick();
     TQK1100* plot = installAnalysisScreens(s.main).plotWindow;
-    if (plot->PlotChartNo != chart::WagePlot) {
-        err() << "TQK1100-1010.png skipped: the wage plot found no employee" << Qt::endl;
-        return nullptr;
-    }
-    return plotWindowPicture(plot);
+    return app::plotWindowPicture(plot, plot->PlotChartNo == chart::WagePlot, "TQK1100-1010.png",
+                                  "the wage plot found no employee");
 }
 
 const std::vector<app::Screenshot>& analysisScreenshots()

@@ -29,12 +29,6 @@ namespace app {
 
 namespace {
 
-QTextStream& err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
 // ---------------------------------------------------------------- the screens
 
 QWidget* splash(ScreenshotSession& s)
@@ -51,10 +45,8 @@ QWidget* mainEmpty(ScreenshotSession& s)
 
 QWidget* mainSample(ScreenshotSession& s)
 {
-    if (!s.openSampleCompany()) {
-        err() << "TQK0000-sample.png skipped: no company in fiscal year 2020" << Qt::endl;
+    if (!s.openSampleCompany("TQK0000-sample.png"))
         return nullptr;
-    }
     return &s.main;
 }
 
@@ -71,7 +63,7 @@ QWidget* companyChange(ScreenshotSession& s)
     s.main.beginCompanyAction(2);
     TQK0010* dialog = s.main.companyDialog();
     if (dialog->CompanyGridCode == 0) {
-        err() << "TQK0020-change.png skipped: no company in fiscal year 2020" << Qt::endl;
+        screenshotLog() << "TQK0020-change.png skipped: no company in fiscal year 2020" << Qt::endl;
         return nullptr;
     }
     dialog->btnMntClick();
@@ -82,10 +74,8 @@ QWidget* companyChange(ScreenshotSession& s)
 template <class Screen>
 QWidget* preparedScreen(ScreenshotSession& s, const char* fileName)
 {
-    if (!s.openSampleCompany()) {
-        err() << fileName << " skipped: no company in fiscal year 2020" << Qt::endl;
+    if (!s.openSampleCompany(fileName))
         return nullptr;
-    }
     auto* screen = new Screen(s.dm, &s.main);
     screen->Prepare();
     return screen;
@@ -94,19 +84,15 @@ QWidget* preparedScreen(ScreenshotSession& s, const char* fileName)
 // A screen of the master data made over the open sample company.
 QWidget* masterScreen(ScreenshotSession& s, const char* fileName, QWidget* (*make)(QWidget*, int), int tab)
 {
-    if (!s.openSampleCompany()) {
-        err() << fileName << " skipped: no company in fiscal year 2020" << Qt::endl;
+    if (!s.openSampleCompany(fileName))
         return nullptr;
-    }
     return make(&s.main, tab);
 }
 
 QWidget* masterScreen(ScreenshotSession& s, const char* fileName, QWidget* (*make)(QWidget*))
 {
-    if (!s.openSampleCompany()) {
-        err() << fileName << " skipped: no company in fiscal year 2020" << Qt::endl;
+    if (!s.openSampleCompany(fileName))
         return nullptr;
-    }
     return make(&s.main);
 }
 
@@ -114,7 +100,7 @@ QWidget* guideIndex(ScreenshotSession& s)
 {
     auto* guide = new TfrmGuide(s.dm.state.ProgramDir, &s.main);
     if (!guide->showIndex()) {
-        err() << "TfrmGuide-index.png skipped: the guide is not in the program folder" << Qt::endl;
+        screenshotLog() << "TfrmGuide-index.png skipped: the guide is not in the program folder" << Qt::endl;
         delete guide;
         return nullptr;
     }
@@ -177,13 +163,31 @@ const std::vector<Screenshot>& screenshots()
     return list;
 }
 
-void settle()
+} // namespace
+
+QTextStream& screenshotLog()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+void settleEvents()
 {
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
 }
 
-} // namespace
+QWidget* plotWindowPicture(QWidget* plot, bool handedOver, const char* fileName, const char* why)
+{
+    if (!plot || !handedOver) {
+        screenshotLog() << fileName << " skipped: " << why << Qt::endl;
+        return nullptr;
+    }
+    plot->showNormal();
+    plot->resize(1200, 760);
+    settleEvents();
+    return plot;
+}
 
 bool ScreenshotSession::openSampleCompany()
 {
@@ -200,19 +204,27 @@ bool ScreenshotSession::openSampleCompany()
     return dm.state.CompanyOpen != 0;
 }
 
+bool ScreenshotSession::openSampleCompany(const char* fileName)
+{
+    if (openSampleCompany())
+        return true;
+    screenshotLog() << fileName << " skipped: no company in fiscal year 2020" << Qt::endl;
+    return false;
+}
+
 void ScreenshotSession::closeCompany() { main.mnCloseClick(); }
 
 int runScreenshots(data::TFDM& dm, const QString& dir)
 {
     if (!QDir().mkpath(dir)) {
-        err() << "cannot create " << dir << Qt::endl;
+        screenshotLog() << "cannot create " << dir << Qt::endl;
         return 1;
     }
     TQK0000 main(dm);
     connectScreens(main, dm);
     main.resize(1200, 720);
     main.show();
-    settle();
+    settleEvents();
     ScreenshotSession session{dm, main};
     int result = 0;
     for (const Screenshot& shot : screenshots()) {
@@ -220,15 +232,15 @@ int runScreenshots(data::TFDM& dm, const QString& dir)
         if (!w)
             continue;
         w->show();
-        settle();
+        settleEvents();
         const QString file = QDir(dir).filePath(QString::fromUtf8(shot.fileName));
         if (!w->grab().save(file, "PNG")) {
-            err() << "cannot write " << file << Qt::endl;
+            screenshotLog() << "cannot write " << file << Qt::endl;
             result = 1;
         }
         if (w != &main)
             w->hide();
-        settle();
+        settleEvents();
     }
     return result;
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 
+class QTextStream;
 class QWidget;
 
 namespace data {
@@ -28,6 +29,8 @@ struct ScreenshotSession {
     // Opens the first company of fiscal year 2020 through the company dialog, as a user would;
     // false when there is none (nothing is open then).
     bool openSampleCompany();
+    // The same; when there is none, says on stderr that fileName was skipped.
+    bool openSampleCompany(const char* fileName);
     // Closes the open company (the main window's 閉じる).
     void closeCompany();
 };
@@ -38,6 +41,14 @@ struct Screenshot {
     const char* fileName;
     ScreenshotFunction render;
 };
+
+// Where a screenshot function says why it shows nothing (stderr).
+QTextStream& screenshotLog();
+// Lets the widgets shown or resized paint before a picture is taken.
+void settleEvents();
+// The plot window at a size that suits a review picture, once a screen handed it its chart
+// (handedOver); otherwise nullptr, after saying "fileName skipped: why" on stderr.
+QWidget* plotWindowPicture(QWidget* plot, bool handedOver, const char* fileName, const char* why);
 
 // Renders every listed screen into dir; the process exit code (0 unless a file could not be written).
 int runScreenshots(data::TFDM& dm, const QString& dir);

@@ -13,7 +13,6 @@
 #include "reports/ReportScreens.h"
 #include "reports/ReportWriter.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -57,18 +56,6 @@ CurveScreens installCurveScreens(app::TQK0000& main, analysis::TQK1100& plot)
 
 namespace {
 
-QTextStream& err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
-}
-
 analysis::TQK1100* plotWindow(app::ScreenshotSession& s)
 {
     return s.main.findChild<analysis::TQK1100*>();
@@ -78,7 +65,7 @@ CurveScreens screens(app::ScreenshotSession& s, const char* fileName)
 {
     analysis::TQK1100* plot = plotWindow(s);
     if (!plot || !s.openSampleCompany()) {
-        err() << fileName << " skipped: no plot window or no company in fiscal year 2020" << Qt::endl;
+        app::screenshotLog() << fileName << " skipped: no plot window or no company in fiscal year 2020" << Qt::endl;
         return {};
     }
     return installCurveScreens(s.main, *plot);
@@ -90,14 +77,7 @@ QWidget* handedOver(app::ScreenshotSession& s, QWidget* screen, int chartNo, con
     if (!screen)
         return nullptr;
     analysis::TQK1100* plot = plotWindow(s);
-    if (plot->PlotChartNo != chartNo) {
-        err() << fileName << " skipped: no employee to plot" << Qt::endl;
-        return nullptr;
-    }
-    plot->showNormal();
-    plot->resize(1200, 760);
-    settle();
-    return plot;
+    return app::plotWindowPicture(plot, plot->PlotChartNo == chartNo, fileName, "no employee to plot");
 }
 
 // Every work form, both sexes, every grade and the first three marks: a chart that can be read.

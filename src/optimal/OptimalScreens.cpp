@@ -10,7 +10,6 @@
 #include "optimal/TQK1070.h"
 #include "curves/SelectionControls.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -37,26 +36,12 @@ TQK1070* installOptimalScreens(app::TQK0000& main, analysis::TQK1100& plot)
 
 namespace {
 
-QTextStream& err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
-}
-
 // The screen over the sample company as a user sets it up: 項目Ⅰ on age, service and grade,
 // everyone, an optimal area of ±10 %.
 TQK1070* preparedScreen(app::ScreenshotSession& s, const char* fileName)
 {
-    if (!s.openSampleCompany()) {
-        err() << fileName << " skipped: no company in fiscal year 2020" << Qt::endl;
+    if (!s.openSampleCompany(fileName))
         return nullptr;
-    }
     analysis::TQK1100* plot = analysis::installAnalysisScreens(s.main).plotWindow;
     TQK1070* w = installOptimalScreens(s.main, *plot);
     w->Prepare();
@@ -93,14 +78,14 @@ QWidget* optimalResultScreenshot(app::ScreenshotSession& s)
     w->btnKeisanClick();
     w->showResult = nullptr;
     if (w->lastAnalysis().employees.empty()) {
-        err() << "TFQK1071-sample.png skipped: the analysis did not run" << Qt::endl;
+        app::screenshotLog() << "TFQK1071-sample.png skipped: the analysis did not run" << Qt::endl;
         return nullptr;
     }
     // Owned by the main window; it refers to the screen's analysis, which lives as long.
     auto* result = new TFQK1071(s.dm, w->lastAnalysis(), analysis::regressionWorkArea(), &s.main);
     // The end of the table: the last employees, totals, averages, coefficients and statistics.
     result->show();
-    settle();
+    app::settleEvents();
     result->Grid->scrollToBottom();
     return result;
 }
@@ -112,14 +97,8 @@ QWidget* plotWindow1070Screenshot(app::ScreenshotSession& s)
         return nullptr;
     w->btnAnalizeClick();
     analysis::TQK1100* plot = analysis::installAnalysisScreens(s.main).plotWindow;
-    if (plot->PlotChartNo != analysis::chart::OptimalWage) {
-        err() << "TQK1100-1070.png skipped: the analysis found no employee" << Qt::endl;
-        return nullptr;
-    }
-    plot->showNormal();
-    plot->resize(1200, 760);
-    settle();
-    return plot;
+    return app::plotWindowPicture(plot, plot->PlotChartNo == analysis::chart::OptimalWage, "TQK1100-1070.png",
+                                  "the analysis found no employee");
 }
 
 const std::vector<app::Screenshot>& optimalScreenshots()

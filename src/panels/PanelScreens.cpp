@@ -120,19 +120,11 @@ void installEmployeePanels(analysis::TQK1100& plot)
 
 namespace {
 
-QTextStream& err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
 // The first employee of the sample company (with a photo when withPhoto).
 std::optional<int> sampleEmployee(app::ScreenshotSession& s, const char* file, bool withPhoto)
 {
-    if (!s.openSampleCompany()) {
-        err() << file << " skipped: no company in fiscal year 2020" << Qt::endl;
+    if (!s.openSampleCompany(file))
         return std::nullopt;
-    }
     data::TSyain_ row;
     const data::TMKIGYOU2& c = s.dm.state.CurrentCompany;
     if (!data::Select(s.dm.ACN2, s.dm.Query21, false, QStringLiteral("SELECT * FROM VSYAIN"),
@@ -141,7 +133,7 @@ std::optional<int> sampleEmployee(app::ScreenshotSession& s, const char* file, b
                           + (withPhoto ? QStringLiteral(" AND SPATH <> ''") : QString()) + QStringLiteral(" ORDER BY SCO"),
                       row)
         || !row.ok) {
-        err() << file << " skipped: the sample company has no employee" << Qt::endl;
+        app::screenshotLog() << file << " skipped: the sample company has no employee" << Qt::endl;
         return std::nullopt;
     }
     return int(row.SCO.toLongLong());

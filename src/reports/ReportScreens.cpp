@@ -53,20 +53,6 @@ void installReportScreens(app::TQK0000& main)
 
 namespace {
 
-QTextStream& err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
-bool openSample(app::ScreenshotSession& s, const char* fileName)
-{
-    if (s.openSampleCompany())
-        return true;
-    err() << fileName << " skipped: no company in fiscal year 2020" << Qt::endl;
-    return false;
-}
-
 // Marks 1..3 of the sample company, every grade and work form.
 void chooseFirstMarks(RangeDialog* screen)
 {
@@ -78,7 +64,7 @@ void chooseFirstMarks(RangeDialog* screen)
 template <class Screen>
 Screen* reportScreen(app::ScreenshotSession& s, const char* fileName)
 {
-    if (!openSample(s, fileName))
+    if (!s.openSampleCompany(fileName))
         return nullptr;
     auto* screen = new Screen(s.dm, nullptr, &s.main);
     chooseFirstMarks(screen);
@@ -91,7 +77,7 @@ QWidget* previewPicture(app::ScreenshotSession& s, const char* fileName)
 {
     const QString file = s.dm.state.PreviewFile;
     if (file.isEmpty()) {
-        err() << fileName << " skipped: no report was written" << Qt::endl;
+        app::screenshotLog() << fileName << " skipped: no report was written" << Qt::endl;
         return nullptr;
     }
     auto* preview = new TfrmPrintPreview(&s.main);
@@ -110,7 +96,7 @@ QWidget* groupReportScreenshot(app::ScreenshotSession& s)
 QWidget* groupReportPreviewScreenshot(app::ScreenshotSession& s)
 {
     const char* name = "TfrmPrintPreview-0090.png";
-    if (!openSample(s, name))
+    if (!s.openSampleCompany(name))
         return nullptr;
     s.dm.state.GroupReportKind = 2;
     TQK0090 screen(s.dm, nullptr, &s.main);
@@ -137,7 +123,7 @@ namespace {
 
 QWidget* personalPreview(app::ScreenshotSession& s, PersonalReportKind kind, const char* name)
 {
-    if (!openSample(s, name))
+    if (!s.openSampleCompany(name))
         return nullptr;
     app::LoadWageForms();
     app::LoadBandTable();

@@ -10,7 +10,6 @@
 #include "yardstick/TQK0060.h"
 #include "yardstick/TQK0080.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,26 +59,6 @@ YardstickScreens installYardstickScreens(app::TQK0000& main, analysis::TQK1100& 
 
 namespace {
 
-QTextStream& err()
-{
-    static QTextStream s(stderr);
-    return s;
-}
-
-void settle()
-{
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
-}
-
-bool openCompany(app::ScreenshotSession& s, const char* fileName)
-{
-    if (s.openSampleCompany())
-        return true;
-    err() << fileName << " skipped: no company in fiscal year 2020" << Qt::endl;
-    return false;
-}
-
 analysis::TQK1100& plotWindow(app::ScreenshotSession& s)
 {
     return *analysis::installAnalysisScreens(s.main).plotWindow;
@@ -89,7 +68,7 @@ analysis::TQK1100& plotWindow(app::ScreenshotSession& s)
 // first enabled items, a title.
 ComparisonScreen* preparedComparison(app::ScreenshotSession& s, ComparisonKind kind, const char* fileName)
 {
-    if (!openCompany(s, fileName))
+    if (!s.openSampleCompany(fileName))
         return nullptr;
     const YardstickScreens screens = installYardstickScreens(s.main, plotWindow(s));
     ComparisonScreen* w = kind == ComparisonKind::CostOfLiving ? static_cast<ComparisonScreen*>(screens.livingComparison)
@@ -114,21 +93,15 @@ QWidget* plotWindowWith(app::ScreenshotSession& s, ComparisonKind kind, const ch
         return nullptr;
     w->btnAnalizeClick();
     analysis::TQK1100& plot = plotWindow(s);
-    if (plot.PlotChartNo != chartNumber(kind)) {
-        err() << fileName << " skipped: the comparison found no employee" << Qt::endl;
-        return nullptr;
-    }
-    plot.showNormal();
-    plot.resize(1200, 760);
-    settle();
-    return &plot;
+    return app::plotWindowPicture(&plot, plot.PlotChartNo == chartNumber(kind), fileName,
+                                  "the comparison found no employee");
 }
 
 } // namespace
 
 QWidget* costOfLivingScreenshot(app::ScreenshotSession& s)
 {
-    if (!openCompany(s, "TQK0050-sample.png"))
+    if (!s.openSampleCompany("TQK0050-sample.png"))
         return nullptr;
     auto* screen = new TQK0050(s.dm, &s.main);
     screen->Prepare();
@@ -137,7 +110,7 @@ QWidget* costOfLivingScreenshot(app::ScreenshotSession& s)
 
 QWidget* modelDataScreenshot(app::ScreenshotSession& s)
 {
-    if (!openCompany(s, "TQK0080-sample.png"))
+    if (!s.openSampleCompany("TQK0080-sample.png"))
         return nullptr;
     auto* screen = new TQK0080(s.dm, &s.main);
     screen->Prepare();
@@ -146,10 +119,10 @@ QWidget* modelDataScreenshot(app::ScreenshotSession& s)
 
 QWidget* modelWageScreenshot(app::ScreenshotSession& s)
 {
-    if (!openCompany(s, "TQK0060-sample.png"))
+    if (!s.openSampleCompany("TQK0060-sample.png"))
         return nullptr;
     if (s.dm.state.CurrentCompany.MDCO == 0) {
-        err() << "TQK0060-sample.png skipped: the sample company has no model code" << Qt::endl;
+        app::screenshotLog() << "TQK0060-sample.png skipped: the sample company has no model code" << Qt::endl;
         return nullptr;
     }
     auto* screen = new TQK0060(s.dm, &s.main);
