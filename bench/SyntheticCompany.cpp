@@ -1,5 +1,6 @@
 #include "SyntheticCompany.h"
 
+#include "data/DataModule.h"
 #include "data/Schema.h"
 
 #include <QDir>
@@ -117,6 +118,34 @@ SyntheticCompany::SyntheticCompany(int employees, unsigned seed) : n_(employees)
     sqlite3_finalize(s2);
     exec(db, "COMMIT");
     sqlite3_close(db);
+}
+
+SyntheticCompany& sharedCompany(int employees, const std::function<void(sqlite3*)>& setUp)
+{
+    static std::map<int, std::unique_ptr<SyntheticCompany>> made;
+    auto& c = made[employees];
+    if (!c) {
+        c = std::make_unique<SyntheticCompany>(employees);
+        if (setUp) {
+            sqlite3* db = nullptr;
+            sqlite3_open(c->yearDatabase().toUtf8().constData(), &db);
+            setUp(db);
+            sqlite3_close(db);
+        }
+    }
+    return *c;
+}
+
+void openCompany(data::TFDM& dm, const SyntheticCompany& co)
+{
+    dm.state.AgeReferenceDate = 20200401;
+    dm.state.CompanyOpen = 1;
+    dm.state.CurrentKco = 1;
+    dm.state.CurrentNendo = 2020;
+    dm.state.CurrentCompany.KCO = QStringLiteral("1");
+    dm.state.CurrentCompany.NENDO = QStringLiteral("2020");
+    dm.OpenDatabase(dm.ACN1, co.controlDatabase());
+    dm.OpenDatabase(dm.ACN2, co.yearDatabase());
 }
 
 int readAllFloor(sqlite3* db, const QByteArray& sql)

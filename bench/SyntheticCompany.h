@@ -5,10 +5,15 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <vector>
 
 struct sqlite3;
+
+namespace data {
+class TFDM;
+}
 
 namespace bench {
 
@@ -24,6 +29,14 @@ private:
     QTemporaryDir dir_;
     int n_;
 };
+
+// The company of n employees, made once in a run and kept to its end; setUp, when given, runs on its
+// year database once, right after the company is made.
+SyntheticCompany& sharedCompany(int employees, const std::function<void(sqlite3*)>& setUp = {});
+
+// Opens company 1 of 2020 in dm as a user who chose it in the company dialog: both databases open,
+// ages counted at 2020-04-01.
+void openCompany(data::TFDM& dm, const SyntheticCompany& co);
 
 // The floor of a read: the rows of sql taken out as the program holds them (numbers as numbers,
 // texts as QString), through the bare sqlite3 API. The number of rows read.

@@ -31,12 +31,7 @@ namespace {
 // company leaves some of them alike for everyone).
 bench::SyntheticCompany& company(int n)
 {
-    static std::map<int, std::unique_ptr<bench::SyntheticCompany>> m;
-    auto& c = m[n];
-    if (!c) {
-        c = std::make_unique<bench::SyntheticCompany>(n);
-        sqlite3* db = nullptr;
-        sqlite3_open(c->yearDatabase().toUtf8().constData(), &db);
+    return bench::sharedCompany(n, [](sqlite3* db) {
         sqlite3_exec(db,
                      "BEGIN;"
                      "UPDATE MSYAIN1 SET NENSU = (SCO * 31) % 25, TRITSU = 50 + (SCO * 17) % 100;"
@@ -44,9 +39,7 @@ bench::SyntheticCompany& company(int n)
                      " HCO = 1 + (SCO * 3) % 5;"
                      "COMMIT;",
                      nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    }
-    return *c;
+    });
 }
 
 // The data module of a user who opened the company and chose item I on all nine attributes for
@@ -54,14 +47,7 @@ bench::SyntheticCompany& company(int n)
 struct OpenCompany {
     explicit OpenCompany(bench::SyntheticCompany& co) : dm(co.programDir())
     {
-        dm.state.AgeReferenceDate = 20200401;
-        dm.state.CompanyOpen = 1;
-        dm.state.CurrentKco = 1;
-        dm.state.CurrentNendo = 2020;
-        dm.state.CurrentCompany.KCO = QStringLiteral("1");
-        dm.state.CurrentCompany.NENDO = QStringLiteral("2020");
-        dm.OpenDatabase(dm.ACN1, co.controlDatabase());
-        dm.OpenDatabase(dm.ACN2, co.yearDatabase());
+        bench::openCompany(dm, co);
         options.common.plotMarks.assign(9, true);
         options.common.grades.assign(9, true);
         options.common.workForm = 4;

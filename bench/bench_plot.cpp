@@ -35,12 +35,7 @@ constexpr int kPanel = 73;
 // The company of n employees, with the nine plot marks and four chart pens a real company has.
 bench::SyntheticCompany& company(int n)
 {
-    static std::map<int, std::unique_ptr<bench::SyntheticCompany>> m;
-    auto& c = m[n];
-    if (!c) {
-        c = std::make_unique<bench::SyntheticCompany>(n);
-        sqlite3* db = nullptr;
-        sqlite3_open(c->yearDatabase().toUtf8().constData(), &db);
+    return bench::sharedCompany(n, [](sqlite3* db) {
         const char* symbols[] = {"●", "■", "▲", "◆", "★", "○", "□", "△", "◇"};
         const char* colors[] = {"clRed", "clBlue", "clGreen", "clPurple", "clOlive", "clTeal", "clMaroon", "clNavy",
                                 "clFuchsia"};
@@ -55,9 +50,7 @@ bench::SyntheticCompany& company(int n)
                      "INSERT INTO MGRAPH VALUES(1,2020,1,'clBlack',0,2),(1,2020,2,'clBlack',0,1),"
                      "(1,2020,3,'clSilver',2,1),(1,2020,4,'clGray',1,1)",
                      nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-    }
-    return *c;
+    });
 }
 
 // The data module of a user who opened the company and set the wage plot to everyone, age against
@@ -65,14 +58,7 @@ bench::SyntheticCompany& company(int n)
 struct OpenCompany {
     explicit OpenCompany(bench::SyntheticCompany& co) : dm(co.programDir())
     {
-        dm.state.AgeReferenceDate = 20200401;
-        dm.state.CompanyOpen = 1;
-        dm.state.CurrentKco = 1;
-        dm.state.CurrentNendo = 2020;
-        dm.state.CurrentCompany.KCO = QStringLiteral("1");
-        dm.state.CurrentCompany.NENDO = QStringLiteral("2020");
-        dm.OpenDatabase(dm.ACN1, co.controlDatabase());
-        dm.OpenDatabase(dm.ACN2, co.yearDatabase());
+        bench::openCompany(dm, co);
         options.plotMarks.assign(9, true);
         options.grades.assign(9, true);
         options.xItem = 0;

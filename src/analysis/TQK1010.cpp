@@ -19,27 +19,92 @@
 
 namespace analysis {
 
-namespace {
-
-QGroupBox* group(QWidget* parent, const QString& title, QRect geometry)
+QGroupBox* settingsFrame(QWidget* parent, const QString& title, QRect geometry)
 {
     auto* g = new QGroupBox(title, parent);
     g->setGeometry(geometry);
     return g;
 }
 
-template <class Button>
-Button* option(QWidget* parent, const char* name, const QString& text, QRect geometry)
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& text, QRect geometry)
 {
-    auto* b = new Button(text, parent);
+    auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(geometry);
     return b;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect geometry)
+SettingsFoot addSettingsFoot(QWidget* parent, const QString& explanationName)
 {
-    auto* b = new QPushButton(text, parent);
+    SettingsFoot f{};
+    (new QLabel(QStringLiteral("タイトル"), parent))->setGeometry(8, 402, 50, 22);
+    f.title = new QLineEdit(parent);
+    f.title->setObjectName(QStringLiteral("txtTitle"));
+    f.title->setGeometry(62, 400, 470, 24);
+    f.title->setMaxLength(40);
+    (new QLabel(QStringLiteral("解説"), parent))->setGeometry(8, 432, 50, 22);
+    f.explanation = new QPlainTextEdit(parent);
+    f.explanation->setObjectName(explanationName);
+    f.explanation->setGeometry(62, 432, 470, 128);
+    f.analyse = namedButton(parent, "btnAnalize", QStringLiteral("分　析"), QRect(316, 574, 100, 32));
+    f.close = namedButton(parent, "btnClose", QStringLiteral("閉じる"), QRect(432, 574, 100, 32));
+    return f;
+}
+
+void makeCurrentChart(TQK1100* plot, int chartNo)
+{
+    if (plot) {
+        plot->CurrentChartNo = chartNo;
+        plot->PlotChartNo = 0;
+    }
+}
+
+void closePlotWindow(TQK1100* plot)
+{
+    if (!plot)
+        return;
+    if (plot->hasPointLabels())
+        plot->RemovePointLabels();
+    plot->close();
+    plot->PlotChartNo = 0;
+}
+
+void showWorkFormsAndWageTables(data::TFDM& dm, const QList<QRadioButton*>& workForms, QComboBox* wageTables)
+{
+    app::LoadWageForms();
+    for (int i = 0; i < 4; ++i)
+        workForms[i]->setText(dm.state.WageForms[size_t(i + 1)].name);
+    const CompanyKeys company = companyKeys(dm);
+    app::FillComboFromSql(QStringLiteral("select CGCO || ' : ' || TITLE as COMBNAME from MCHINGIN Where KCO = ")
+                              + company.kco + QStringLiteral(" and  NENDO = ") + company.nendo
+                              + QStringLiteral(" order by CGCO"),
+                          wageTables, true);
+    wageTables->setCurrentIndex(0);
+}
+
+void showMarkCaptions(const data::TFDM& dm, const QList<QCheckBox*>& boxes)
+{
+    for (int j = 0; j < 9; ++j) {
+        const data::TMMARK& m = dm.state.CompanyMarks[size_t(j)];
+        QCheckBox* box = boxes[j];
+        if (m.no == 0) {
+            box->setText(QString());
+            continue;
+        }
+        box->setText(m.mark + QLatin1Char(' ') + m.legend);
+        QPalette pal = box->palette();
+        pal.setColor(QPalette::WindowText, m.markColor);
+        pal.setColor(QPalette::ButtonText, m.markColor);
+        box->setPalette(pal);
+    }
+}
+
+namespace {
+
+template <class Button>
+Button* option(QWidget* parent, const char* name, const QString& text, QRect geometry)
+{
+    auto* b = new Button(text, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(geometry);
     return b;
@@ -64,28 +129,28 @@ TQK1010::TQK1010(data::TFDM& dm, TQK1100* plotWindow, QWidget* parent) : QDialog
 void TQK1010::buildControls()
 {
     // Axis items.
-    QGroupBox* gx = group(this, QStringLiteral("X軸　項目"), QRect(8, 8, 125, 176));
+    QGroupBox* gx = settingsFrame(this, QStringLiteral("X軸　項目"), QRect(8, 8, 125, 176));
     const char* xNames[] = {"optXNenrei", "optXKinzoku", "optXKeiken", "optXGouhou", "optXTassei", "optXSyokumuHyouka"};
     for (int i = 0; i < 6; ++i)
         optX << option<QRadioButton>(gx, xNames[i], wagePlotXItems()[size_t(i)].caption, QRect(14, 22 + 24 * i, 100, 20));
-    QGroupBox* gy = group(this, QStringLiteral("Y軸　項目"), QRect(141, 8, 125, 176));
+    QGroupBox* gy = settingsFrame(this, QStringLiteral("Y軸　項目"), QRect(141, 8, 125, 176));
     const char* yNames[] = {"optYKoumoku1", "optYKoumoku2", "optYKoumoku3", "optYKihon", "optYSyotei", "optYNensyu"};
     for (int i = 0; i < 6; ++i)
         optY << option<QRadioButton>(gy, yNames[i], wagePlotYItems()[size_t(i)].caption, QRect(14, 22 + 24 * i, 100, 20));
 
     // Work form and sex.
-    QGroupBox* gw = group(this, QStringLiteral("就労形態"), QRect(274, 8, 125, 176));
+    QGroupBox* gw = settingsFrame(this, QStringLiteral("就労形態"), QRect(274, 8, 125, 176));
     const char* wNames[] = {"optSalary1", "optSalary2", "optSalary3", "optSalary4"};
     for (int i = 0; i < 4; ++i)
         optSalary << option<QRadioButton>(gw, wNames[i], QString(), QRect(14, 22 + 24 * i, 104, 20));
     optSalary << option<QRadioButton>(gw, "optSalaryAll", QStringLiteral("すべて"), QRect(14, 22 + 24 * 4, 104, 20));
-    QGroupBox* gs = group(this, QStringLiteral("性別"), QRect(407, 8, 125, 88));
+    QGroupBox* gs = settingsFrame(this, QStringLiteral("性別"), QRect(407, 8, 125, 88));
     optSex << option<QRadioButton>(gs, "optsex1", QStringLiteral("男性"), QRect(14, 20, 100, 20));
     optSex << option<QRadioButton>(gs, "optSex2", QStringLiteral("女性"), QRect(14, 42, 100, 20));
     optSex << option<QRadioButton>(gs, "optSex3", QStringLiteral("すべて"), QRect(14, 64, 100, 20));
 
     // Mark label; the grade zone is never offered here.
-    QGroupBox* gm = group(this, QStringLiteral("マークラベル"), QRect(407, 100, 125, 84));
+    QGroupBox* gm = settingsFrame(this, QStringLiteral("マークラベル"), QRect(407, 100, 125, 84));
     optMark << option<QRadioButton>(gm, "optMarkSeq", QStringLiteral("シーケンス No"), QRect(14, 18, 106, 20));
     optMark << option<QRadioButton>(gm, "optMarkInp", QStringLiteral("人事評価 記号"), QRect(14, 39, 106, 20));
     optMark << option<QRadioButton>(gm, "optMarkZone", QStringLiteral("等級ゾーン"), QRect(14, 60, 106, 20));
@@ -93,16 +158,16 @@ void TQK1010::buildControls()
     optMark[2]->hide();
 
     // Plot marks.
-    QGroupBox* gp = group(this, QStringLiteral("プロットマーク"), QRect(8, 190, 258, 200));
+    QGroupBox* gp = settingsFrame(this, QStringLiteral("プロットマーク"), QRect(8, 190, 258, 200));
     for (int i = 0; i < 9; ++i) {
         const QByteArray name = "optPlot" + QByteArray::number(i + 1);
         optPlot << option<QCheckBox>(gp, name.constData(), QString(), QRect(12, 20 + 19 * i, 160, 18));
     }
-    btnPlotAll = button(gp, "btnPlotAll", QStringLiteral("ﾌﾟﾛｯﾄ全"), QRect(180, 22, 70, 26));
-    btnPlotNothing = button(gp, "btnPlotNothing", QStringLiteral("ﾌﾟﾛｯﾄ無"), QRect(180, 52, 70, 26));
+    btnPlotAll = namedButton(gp, "btnPlotAll", QStringLiteral("ﾌﾟﾛｯﾄ全"), QRect(180, 22, 70, 26));
+    btnPlotNothing = namedButton(gp, "btnPlotNothing", QStringLiteral("ﾌﾟﾛｯﾄ無"), QRect(180, 52, 70, 26));
 
     // Grades with their names.
-    QGroupBox* gt = group(this, QStringLiteral("等級選択"), QRect(274, 190, 258, 200));
+    QGroupBox* gt = settingsFrame(this, QStringLiteral("等級選択"), QRect(274, 190, 258, 200));
     for (int i = 0; i < 9; ++i) {
         const QByteArray name = "optTokyu" + QByteArray::number(i + 1);
         optTokyu << option<QCheckBox>(gt, name.constData(), QString::number(i + 1), QRect(12, 20 + 19 * i, 36, 18));
@@ -113,8 +178,8 @@ void TQK1010::buildControls()
         t->setFocusPolicy(Qt::NoFocus);
         txtTokyu << t;
     }
-    btnTokyuAll = button(gt, "btnTokyuAll", QStringLiteral("等級全"), QRect(180, 22, 70, 26));
-    btnTokyuNothing = button(gt, "btnTokyuNothing", QStringLiteral("等級無"), QRect(180, 52, 70, 26));
+    btnTokyuAll = namedButton(gt, "btnTokyuAll", QStringLiteral("等級全"), QRect(180, 22, 70, 26));
+    btnTokyuNothing = namedButton(gt, "btnTokyuNothing", QStringLiteral("等級無"), QRect(180, 52, 70, 26));
 
     cmbChingin = new QComboBox(this);
     cmbChingin->setObjectName(QStringLiteral("cmbChingin"));
@@ -122,19 +187,12 @@ void TQK1010::buildControls()
     cmbChingin->hide();
     cmbChingin->setEnabled(false);
 
-    // Title and explanation.
-    (new QLabel(QStringLiteral("タイトル"), this))->setGeometry(8, 402, 50, 22);
-    txtTitle = new QLineEdit(this);
-    txtTitle->setObjectName(QStringLiteral("txtTitle"));
-    txtTitle->setGeometry(62, 400, 470, 24);
-    txtTitle->setMaxLength(40);
-    (new QLabel(QStringLiteral("解説"), this))->setGeometry(8, 432, 50, 22);
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setGeometry(62, 432, 470, 128);
-
-    btnAnalize = button(this, "btnAnalize", QStringLiteral("分　析"), QRect(316, 574, 100, 32));
-    btnClose = button(this, "btnClose", QStringLiteral("閉じる"), QRect(432, 574, 100, 32));
+    // Title, explanation and the buttons.
+    const SettingsFoot foot = addSettingsFoot(this, QStringLiteral("Memo1"));
+    txtTitle = foot.title;
+    Memo1 = foot.explanation;
+    btnAnalize = foot.analyse;
+    btnClose = foot.close;
 
     connect(btnAnalize, &QPushButton::clicked, this, &TQK1010::btnAnalizeClick);
     connect(btnClose, &QPushButton::clicked, this, &TQK1010::btnCloseClick);
@@ -159,19 +217,8 @@ void TQK1010::Prepare()
     loading_ = true;
     setFixedSize(540, 620);
     optMark[2]->hide();
-    app::LoadWageForms();
-    for (int i = 0; i < 4; ++i)
-        optSalary[i]->setText(dm_.state.WageForms[size_t(i + 1)].name);
-    const CompanyKeys company = companyKeys(dm_);
-    app::FillComboFromSql(QStringLiteral("select CGCO || ' : ' || TITLE as COMBNAME from MCHINGIN Where KCO = ")
-                              + company.kco + QStringLiteral(" and  NENDO = ") + company.nendo
-                              + QStringLiteral(" order by CGCO"),
-                          cmbChingin, true);
-    cmbChingin->setCurrentIndex(0);
-    if (plot_) {
-        plot_->CurrentChartNo = chart::WagePlot;
-        plot_->PlotChartNo = 0;
-    }
+    showWorkFormsAndWageTables(dm_, optSalary, cmbChingin);
+    makeCurrentChart(plot_, chart::WagePlot);
     LoadSettings();
     loading_ = false;
     dm_.state.DataChanged = 0;
@@ -198,20 +245,7 @@ void TQK1010::LoadSettings()
     app::SetChecksFromFlags(optPlot, row.FCHK);
     app::SetChecksFromFlags(optTokyu, row.TOUKYU);
     check(optSex, o.sex);
-
-    for (int j = 0; j < 9; ++j) {
-        const data::TMMARK& m = dm_.state.CompanyMarks[size_t(j)];
-        QCheckBox* box = optPlot[j];
-        if (m.no == 0) {
-            box->setText(QString());
-            continue;
-        }
-        box->setText(m.mark + QLatin1Char(' ') + m.legend);
-        QPalette pal = box->palette();
-        pal.setColor(QPalette::WindowText, m.markColor);
-        pal.setColor(QPalette::ButtonText, m.markColor);
-        box->setPalette(pal);
-    }
+    showMarkCaptions(dm_, optPlot);
     cmbChinginChange();
 }
 
@@ -280,12 +314,7 @@ void TQK1010::btnAnalizeClick()
 void TQK1010::btnCloseClick()
 {
     saveWagePlotSettings(dm_, options());
-    if (plot_) {
-        if (plot_->hasPointLabels())
-            plot_->RemovePointLabels();
-        plot_->close();
-        plot_->PlotChartNo = 0;
-    }
+    closePlotWindow(plot_);
     reject();
 }
 

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QRect>
 
 class QCheckBox;
 class QComboBox;
@@ -24,6 +25,34 @@ class TFDM;
 namespace analysis {
 
 class TQK1100;
+
+// ------------------------------------------------- what the chart settings screens share
+
+// A titled frame at its place.
+QGroupBox* settingsFrame(QWidget* parent, const QString& title, QRect geometry);
+// A push button with an object name, a text and its place.
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& text, QRect geometry);
+
+// The foot of a 540 wide settings screen: the タイトル line txtTitle (at most 40 characters), the
+// 解説 box named explanationName, and 分　析 (btnAnalize) and 閉じる (btnClose) under them.
+struct SettingsFoot {
+    QLineEdit* title;
+    QPlainTextEdit* explanation;
+    QPushButton* analyse;
+    QPushButton* close;
+};
+SettingsFoot addSettingsFoot(QWidget* parent, const QString& explanationName);
+
+// The screen's chart becomes the plot window's current chart number; the window shows none yet.
+void makeCurrentChart(TQK1100* plot, int chartNo);
+// What closing a settings screen does to the plot window: its points removed, closed, no chart number.
+void closePlotWindow(TQK1100* plot);
+// The work form captions of the company on workForms[0..3] and its wage tables in wageTables, the
+// first one ("0 : なし") selected.
+void showWorkFormsAndWageTables(data::TFDM& dm, const QList<QRadioButton*>& workForms, QComboBox* wageTables);
+// The company's plot marks as the captions of the nine mark boxes, each in its mark's colour; the
+// box of a mark not in use has no caption.
+void showMarkCaptions(const data::TFDM& dm, const QList<QCheckBox*>& boxes);
 
 class TQK1010 : public QDialog {
     Q_OBJECT

@@ -102,14 +102,19 @@ data::TChart_ wagePlotChartRow(const WagePlotOptions& o, const QString& kco, con
     r.KAISETSU = o.explanation;
     r.MIBUN = o.workForm;
     r.SKCO = o.wageTable;
-    r.XNAME = x.caption;
-    r.YNAME = y.caption;
-    r.XUNIT = x.unit;
-    r.YUNIT = y.unit;
-    r.XPITCH = x.pitch;
-    r.YPITCH = y.pitch;
+    setChartAxes(r, x, y);
     r.SEX = o.sex;
     return r;
+}
+
+void setChartAxes(data::TChart_& row, const AxisItem& x, const AxisItem& y)
+{
+    row.XNAME = x.caption;
+    row.YNAME = y.caption;
+    row.XUNIT = x.unit;
+    row.YUNIT = y.unit;
+    row.XPITCH = x.pitch;
+    row.YPITCH = y.pitch;
 }
 
 QString wagePlotWhere(const WagePlotOptions& o, const QString& kco, const QString& nendo)

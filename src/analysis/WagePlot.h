@@ -59,6 +59,8 @@ WagePlotOptions wagePlotOptionsFrom(const data::TChart_& row);
 // The chart row the screen saves: the options with the captions, units and pitches of the chosen
 // items, one curve per group, no fit settings.
 data::TChart_ wagePlotChartRow(const WagePlotOptions& options, const QString& kco, const QString& nendo);
+// Writes the captions, units and pitches of the chosen x and y items into a chart row.
+void setChartAxes(data::TChart_& row, const AxisItem& x, const AxisItem& y);
 
 // The condition of the employee selection, " WHERE NENDO = ... ORDER BY SCO": work form, grades
 // (TOUKYU under a wage table, else TCO), plot marks (MCO) and sex. Built from numbers only.

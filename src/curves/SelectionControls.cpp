@@ -1,6 +1,6 @@
 #include "curves/SelectionControls.h"
 
-#include "analysis/TQK1100.h"
+#include "analysis/TQK1010.h"
 #include "app/ComboHelpers.h"
 #include "data/DataModule.h"
 
@@ -116,21 +116,10 @@ SelectionControls::SelectionControls(QWidget* parent, const Frames& f, std::func
 
 void SelectionControls::prepare(data::TFDM& dm, analysis::TQK1100* plot, int chartNo)
 {
-    if (plot) {
-        plot->CurrentChartNo = chartNo;
-        plot->PlotChartNo = 0;
-    }
+    analysis::makeCurrentChart(plot, chartNo);
     loading_ = true;
     dm_ = &dm;
-    app::LoadWageForms();
-    for (int i = 0; i < 4; ++i)
-        optSalary[i]->setText(dm.state.WageForms[size_t(i + 1)].name);
-    const analysis::CompanyKeys company = analysis::companyKeys(dm);
-    app::FillComboFromSql(QStringLiteral("select CGCO || ' : ' || TITLE as COMBNAME from MCHINGIN Where KCO = ")
-                              + company.kco + QStringLiteral(" and  NENDO = ") + company.nendo
-                              + QStringLiteral(" order by CGCO"),
-                          cmbChingin, true);
-    cmbChingin->setCurrentIndex(0);
+    analysis::showWorkFormsAndWageTables(dm, optSalary, cmbChingin);
     loading_ = false;
 }
 
@@ -145,32 +134,10 @@ void SelectionControls::show(data::TFDM& dm, const analysis::WagePlotOptions& o)
     app::SetChecksFromFlags(optPlot, app::flagsFromStates(o.plotMarks));
     app::SetChecksFromFlags(optTokyu, app::flagsFromStates(o.grades));
     checkStored(optSex, o.sex);
-    for (int j = 0; j < 9; ++j) {
-        const data::TMMARK& m = dm.state.CompanyMarks[size_t(j)];
-        QCheckBox* box = optPlot[j];
-        if (m.no == 0) {
-            box->setText(QString());
-            continue;
-        }
-        box->setText(m.mark + QLatin1Char(' ') + m.legend);
-        QPalette pal = box->palette();
-        pal.setColor(QPalette::WindowText, m.markColor);
-        pal.setColor(QPalette::ButtonText, m.markColor);
-        box->setPalette(pal);
-    }
+    analysis::showMarkCaptions(dm, optPlot);
     app::LoadStepNames(app::ComboCode(cmbChingin));
     showGradeNames(dm);
     loading_ = false;
-}
-
-void SelectionControls::closePlotWindow(analysis::TQK1100* plot)
-{
-    if (!plot)
-        return;
-    if (plot->hasPointLabels())
-        plot->RemovePointLabels();
-    plot->close();
-    plot->PlotChartNo = 0;
 }
 
 void SelectionControls::read(analysis::WagePlotOptions& o) const

@@ -58,8 +58,6 @@ public:
     // The preparation part: work form captions, the wage table list with "0 : なし" selected; the
     // screen's chart becomes the current chart number and the plot window shows none.
     void prepare(data::TFDM& dm, analysis::TQK1100* plot = nullptr, int chartNo = 0);
-    // What closing a screen does to the plot window: its points removed, closed, no chart number.
-    static void closePlotWindow(analysis::TQK1100* plot);
     // Shows the stored selection: work form, wage table, marks, grades, sex, the mark captions in
     // their colours and the grade names of the wage table.
     void show(data::TFDM& dm, const analysis::WagePlotOptions& options);

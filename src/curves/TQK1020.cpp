@@ -1,6 +1,7 @@
 #include "curves/TQK1020.h"
 
 #include "analysis/ChartScale.h"
+#include "analysis/TQK1010.h"
 #include "analysis/TQK1100.h"
 #include "app/ComboHelpers.h"
 #include "app/EnterFocus.h"
@@ -210,7 +211,7 @@ void TQK1020::btnCloseClick()
     if (!fieldExit_->checkFocused())
         return;
     saveSettings();
-    SelectionControls::closePlotWindow(plot_);
+    analysis::closePlotWindow(plot_);
     reject();
 }
 

@@ -1,6 +1,7 @@
 #include "curves/TQK1050.h"
 
 #include "analysis/ChartScale.h"
+#include "analysis/TQK1010.h"
 #include "analysis/TQK1100.h"
 #include "analysis/TentativeCurves.h"
 #include "app/ComboHelpers.h"
@@ -406,7 +407,7 @@ void TQK1050::btnCloseClick()
         }
     }
     saveDesignSettings(dm_, settings());
-    SelectionControls::closePlotWindow(plot_);
+    analysis::closePlotWindow(plot_);
     reject();
 }
 

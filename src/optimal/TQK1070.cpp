@@ -1,6 +1,7 @@
 #include "optimal/TQK1070.h"
 
 #include "analysis/ChartScale.h"
+#include "analysis/TQK1010.h"
 #include "analysis/TQK1100.h"
 #include "app/ComboHelpers.h"
 #include "app/EnterFocus.h"
@@ -27,13 +28,7 @@ namespace optimal {
 
 namespace {
 
-QGroupBox* group(QWidget* parent, const QString& title, QRect geometry)
-{
-    auto* g = new QGroupBox(title, parent);
-    g->setGeometry(geometry);
-    return g;
-}
-
+using analysis::settingsFrame;
 using curves::checkedIndex;
 using curves::placed;
 
@@ -66,18 +61,18 @@ void TQK1070::buildControls()
     txtBikou->setGeometry(60, 36, 582, 40);
     txtBikou->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    QGroupBox* gx = group(this, QStringLiteral("X軸　説明変数"), QRect(8, 82, 124, 226));
+    QGroupBox* gx = settingsFrame(this, QStringLiteral("X軸　説明変数"), QRect(8, 82, 124, 226));
     const char* xNames[] = {"optXNenrei", "optXKinzoku", "optXKeiken", "optXTaiNensuu", "optXSikaku",
                             "optXGouhou", "optXTassei", "optXSyokumu", "optXJinji"};
     for (int i = 0; i < kAttributeCount; ++i)
         optX << placed<QCheckBox>(gx, n(xNames[i]), attributeCaptions()[size_t(i)], QRect(12, 20 + 22 * i, 108, 20));
 
-    QGroupBox* gy = group(this, QStringLiteral("Y軸　目的変数"), QRect(138, 82, 130, 160));
+    QGroupBox* gy = settingsFrame(this, QStringLiteral("Y軸　目的変数"), QRect(138, 82, 130, 160));
     const char* yNames[] = {"optYKoumoku1", "optYKoumoku2", "optYKihon", "optYSyotei", "optYSyouyo", "optYNensyu"};
     for (int i = 0; i < kTargetCount; ++i)
         optY << placed<QRadioButton>(gy, n(yNames[i]), targetItems()[size_t(i)].caption, QRect(12, 20 + 22 * i, 112, 20));
 
-    QGroupBox* gm = group(this, QStringLiteral("マークラベル"), QRect(138, 246, 130, 84));
+    QGroupBox* gm = settingsFrame(this, QStringLiteral("マークラベル"), QRect(138, 246, 130, 84));
     optMark << placed<QRadioButton>(gm, n("optMarkSeq"), QStringLiteral("シーケンスＮｏ"), QRect(10, 18, 116, 20));
     optMark << placed<QRadioButton>(gm, n("optMarkInput"), QStringLiteral("入力データ"), QRect(10, 39, 116, 20));
     optMark << placed<QRadioButton>(gm, n("optMarkZone"), QStringLiteral("等級ゾーン"), QRect(10, 60, 116, 20));
@@ -90,7 +85,7 @@ void TQK1070::buildControls()
                                           QRect(274, 282, 368, 196)},
         [this] { setChanged(); });
 
-    QGroupBox* ga = group(this, QStringLiteral("最適エリア"), QRect(8, 462, 260, 52));
+    QGroupBox* ga = settingsFrame(this, QStringLiteral("最適エリア"), QRect(8, 462, 260, 52));
     txtLevel1 = new TRightEdit(ga);
     txtLevel2 = new TRightEdit(ga);
     TRightEdit* levels[] = {txtLevel1, txtLevel2};
@@ -131,11 +126,7 @@ void TQK1070::Prepare()
     loading_ = true;
     setFixedSize(650, 520);
     optMark[2]->hide();
-    selection->prepare(dm_);
-    if (plot_) {
-        plot_->CurrentChartNo = analysis::chart::OptimalWage;
-        plot_->PlotChartNo = 0;
-    }
+    selection->prepare(dm_, plot_, analysis::chart::OptimalWage);
     LoadSettings();
     loading_ = false;
     dm_.state.DataChanged = 0;
@@ -227,12 +218,7 @@ void TQK1070::btnAnalizeClick()
 void TQK1070::btnCloseClick()
 {
     saveOptimalSettings(dm_, options());
-    if (plot_) {
-        if (plot_->hasPointLabels())
-            plot_->RemovePointLabels();
-        plot_->close();
-        plot_->PlotChartNo = 0;
-    }
+    analysis::closePlotWindow(plot_);
     reject();
 }
 

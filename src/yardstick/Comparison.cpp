@@ -80,20 +80,14 @@ bool zoneLabelOffered(ComparisonKind kind) { return kind == ComparisonKind::Mode
 
 ComparisonSettings comparisonSettingsFrom(ComparisonKind kind, const data::TChart_& row)
 {
+    // The wage plot's reading, with this comparison's items and mark labels.
     ComparisonSettings s;
+    s.options = analysis::wagePlotOptionsFrom(row);
     analysis::WagePlotOptions& o = s.options;
     o.xItem = itemOr(comparisonXItems(kind), textIndex(row.FX), defaultXItem(kind));
     o.yItem = itemOr(comparisonYItems(kind), textIndex(row.FY), defaultYItem(kind));
-    o.markLabel = inRangeOr(row.MARKR, 0, 3, 0);
     if (o.markLabel == 2 && !zoneLabelOffered(kind))
         o.markLabel = 0;
-    o.workForm = inRangeOr(row.MIBUN, 0, 4, 4);
-    o.sex = inRangeOr(row.SEX, 0, 2, 2);
-    o.wageTable = int(std::clamp<qint64>(row.SKCO, 0, 999999));
-    o.plotMarks = app::statesFromFlags(row.FCHK, 9);
-    o.grades = app::statesFromFlags(row.TOUKYU, 9);
-    o.title = row.TITLE;
-    o.explanation = row.KAISETSU;
     s.fitDegree = inRangeOr(row.FKINJI, 0, 1, 0);
     s.curvesPerGroup = inRangeOr(row.CGRAPH, 0, 1, 1);
     s.levels = {row.SJYUN1, row.SJYUN2, row.SJYUN3, row.SJYUN4};
@@ -115,12 +109,7 @@ data::TChart_ comparisonChartRow(ComparisonKind kind, const ComparisonSettings& 
     r.SJYUN2 = s.levels[1];
     r.SJYUN3 = s.levels[2];
     r.SJYUN4 = s.levels[3];
-    r.XNAME = x.caption;
-    r.YNAME = y.caption;
-    r.XUNIT = x.unit;
-    r.YUNIT = y.unit;
-    r.XPITCH = x.pitch;
-    r.YPITCH = y.pitch;
+    analysis::setChartAxes(r, x, y);
     return r;
 }
 
@@ -158,39 +147,25 @@ double comparisonX(ComparisonKind, const data::TSyain_& e, int xItem)
 
 double comparisonY(ComparisonKind kind, const data::TSyain_& e, int yItem)
 {
-    qint64 yen = 0;
-    if (kind == ComparisonKind::CostOfLiving) {
-        switch (yItem) {
-        case 0: yen = e.KKYU1; break;
-        case 1: yen = e.KKYU2; break;
-        case 2: yen = e.KKYU3; break;
-        case 3: yen = e.BaseTotal; break;
-        case 4: yen = e.ScheduledPay; break;
-        case 5: yen = e.AnnualIncome; break;
-        default: break;
-        }
-    } else {
-        switch (yItem) {
-        case 0: yen = e.BaseTotal; break;
-        case 1: yen = e.ScheduledPay; break;
-        case 2: yen = e.AnnualIncome; break;
-        case 3: yen = e.KKYU1; break;
-        case 4: yen = e.KKYU2; break;
-        case 5: yen = e.SYOUYO + e.SYOUYO2; break;
-        default: break;
-        }
-    }
-    return double(yen) / 10000;
+    // The comparison screens list the wage amounts in their own order; each is the wage plot's
+    // amount of the same name (項目Ⅲ only the cost-of-living comparison has).
+    constexpr int kKKYU3 = -1;
+    static constexpr int living[6] = {0, 1, kKKYU3, 2, 3, 5};
+    static constexpr int model[6] = {2, 3, 5, 0, 1, 4};
+    if (yItem < 0 || yItem >= 6)
+        return 0;
+    const int plotItem = (kind == ComparisonKind::CostOfLiving ? living : model)[yItem];
+    if (plotItem == kKKYU3)
+        return double(e.KKYU3) / 10000;
+    return analysis::wagePlotY(e, plotItem);
 }
 
 QString comparisonMarkLabel(const data::TSyain_& e, int markLabel)
 {
-    switch (markLabel) {
-    case 0: return e.SCO;
-    case 1: return e.HKIGOU;
-    case 2: return num(e.ZONEX);
-    default: return {};
-    }
+    // Label 1 is the evaluation symbol here, not the evaluation.
+    if (markLabel == 1)
+        return e.HKIGOU;
+    return analysis::wagePlotMarkLabel(e, markLabel);
 }
 
 QString comparisonPrecondition(ComparisonKind kind, const data::TMKIGYOU2& company)

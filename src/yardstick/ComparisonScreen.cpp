@@ -1,5 +1,6 @@
 #include "yardstick/ComparisonScreen.h"
 
+#include "analysis/TQK1010.h"
 #include "analysis/TQK1100.h"
 #include "app/ComboHelpers.h"
 #include "curves/SelectionControls.h"
@@ -11,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,20 +21,7 @@ namespace yardstick {
 
 namespace {
 
-QGroupBox* group(QWidget* parent, const QString& title, QRect geometry)
-{
-    auto* g = new QGroupBox(title, parent);
-    g->setGeometry(geometry);
-    return g;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect geometry)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    return b;
-}
+using analysis::settingsFrame;
 
 struct Names {
     const char* x[6];
@@ -97,11 +84,11 @@ void ComparisonScreen::buildControls()
     const auto& yItems = comparisonYItems(kind_);
     using curves::placed;
 
-    QGroupBox* gx = group(this, QStringLiteral("X軸　項目"), QRect(8, 8, 125, 176));
+    QGroupBox* gx = settingsFrame(this, QStringLiteral("X軸　項目"), QRect(8, 8, 125, 176));
     for (int i = 0; i < 6; ++i)
         optX << placed<QRadioButton>(gx, QString::fromLatin1(names.x[i]), xItems[size_t(i)].axis.caption,
                                      QRect(14, 22 + 24 * i, 104, 20));
-    QGroupBox* gy = group(this, QStringLiteral("Y軸　項目"), QRect(141, 8, 125, 176));
+    QGroupBox* gy = settingsFrame(this, QStringLiteral("Y軸　項目"), QRect(141, 8, 125, 176));
     for (int i = 0; i < 6; ++i)
         optY << placed<QRadioButton>(gy, QString::fromLatin1(names.y[i]), yItems[size_t(i)].axis.caption,
                                      QRect(14, 22 + 24 * names.ySlot[i], 104, 20));
@@ -113,7 +100,7 @@ void ComparisonScreen::buildControls()
         [this] { setChanged(); });
 
     // Mark label; the cost of living screen never offers the grade zone.
-    QGroupBox* gm = group(this, QStringLiteral("マークラベル"), QRect(407, 96, 125, 92));
+    QGroupBox* gm = settingsFrame(this, QStringLiteral("マークラベル"), QRect(407, 96, 125, 92));
     const bool zone = zoneLabelOffered(kind_);
     int slot = 0;
     for (int i = 0; i < 4; ++i) {
@@ -125,18 +112,11 @@ void ComparisonScreen::buildControls()
     if (!zone)
         optMark[2]->hide();
 
-    (new QLabel(QStringLiteral("タイトル"), this))->setGeometry(8, 402, 50, 22);
-    txtTitle = new QLineEdit(this);
-    txtTitle->setObjectName(QStringLiteral("txtTitle"));
-    txtTitle->setGeometry(62, 400, 470, 24);
-    txtTitle->setMaxLength(40);
-    (new QLabel(QStringLiteral("解説"), this))->setGeometry(8, 432, 50, 22);
-    txtBikou = new QPlainTextEdit(this);
-    txtBikou->setObjectName(QStringLiteral("txtBikou"));
-    txtBikou->setGeometry(62, 432, 470, 128);
-
-    btnAnalize = button(this, "btnAnalize", QStringLiteral("分　析"), QRect(316, 574, 100, 32));
-    btnClose = button(this, "btnClose", QStringLiteral("閉じる"), QRect(432, 574, 100, 32));
+    const analysis::SettingsFoot foot = analysis::addSettingsFoot(this, QStringLiteral("txtBikou"));
+    txtTitle = foot.title;
+    txtBikou = foot.explanation;
+    btnAnalize = foot.analyse;
+    btnClose = foot.close;
 
     connect(btnAnalize, &QPushButton::clicked, this, &ComparisonScreen::btnAnalizeClick);
     connect(btnClose, &QPushButton::clicked, this, &ComparisonScreen::btnCloseClick);
@@ -155,11 +135,7 @@ void ComparisonScreen::Prepare()
     setFixedSize(kind_ == ComparisonKind::CostOfLiving ? 540 : 550, 620);
     if (!zoneLabelOffered(kind_))
         optMark[2]->hide();
-    selection->prepare(dm_);
-    if (plot_) {
-        plot_->CurrentChartNo = chartNumber(kind_);
-        plot_->PlotChartNo = 0;
-    }
+    selection->prepare(dm_, plot_, chartNumber(kind_));
     const auto& xItems = comparisonXItems(kind_);
     const auto& yItems = comparisonYItems(kind_);
     for (int i = 0; i < 6; ++i) {
@@ -229,12 +205,7 @@ void ComparisonScreen::btnAnalizeClick()
 void ComparisonScreen::btnCloseClick()
 {
     saveComparisonSettings(dm_, kind_, settings());
-    if (plot_) {
-        if (plot_->hasPointLabels())
-            plot_->RemovePointLabels();
-        plot_->close();
-        plot_->PlotChartNo = 0;
-    }
+    analysis::closePlotWindow(plot_);
     reject();
 }
 

@@ -1,8 +1,10 @@
 #include "yardstick/EntryScreen.h"
 
 #include "app/ComboHelpers.h"
+#include "app/EnterFocus.h"
 #include "app/RightEdit.h"
 #include "data/DataModule.h"
+#include "master/FieldExit.h"
 #include "platform/Dialogs.h"
 #include "yardstick/EntryFields.h"
 
@@ -117,7 +119,59 @@ QString moveDestination(Move move)
 
 namespace yardstick {
 
-EntryDialog::EntryDialog(data::TFDM& dm, QWidget* parent) : QDialog(parent), dm_(dm) {}
+EntryDialog::EntryDialog(data::TFDM& dm, QWidget* parent, const QString& name, const QString& title)
+    : QDialog(parent), dm_(dm)
+{
+    setObjectName(name);
+    setWindowTitle(title);
+    exits_ = new master::FieldExit(this, [this](QWidget* field) { return checkLeaving(field); });
+    app::installEnterMovesFocus(this);
+    setFixedSize(777, 566);
+}
+
+void EntryDialog::changed()
+{
+    if (!filling_)
+        dm_.state.DataChanged = 1;
+}
+
+QComboBox* EntryDialog::addCodeBox(const QString& captionText, const QString& name, int width)
+{
+    caption(this, captionText, QRect(28, 22, 90, 22));
+    codeBox_ = codeBox(this, name, QRect(122, 20, width, 26));
+    return codeBox_;
+}
+
+bool EntryDialog::chooseCode(const QString& typed)
+{
+    filling_ = true;
+    codeBox_->setEditText(typed);
+    filling_ = false;
+    return checkLeaving(codeBox_);
+}
+
+QPushButton* EntryDialog::addCommandButtons(const char* cancelName)
+{
+    btnAdd = entryButton(this, "btnAdd", QStringLiteral("登　録"), QRect(317, 510, 100, 34));
+    btnDlt = entryButton(this, "btnDlt", QStringLiteral("削　除"), QRect(427, 510, 100, 34));
+    QPushButton* cancel = entryButton(this, cancelName, QStringLiteral("ｷｬﾝｾﾙ"), QRect(537, 510, 100, 34));
+    btnClose = entryButton(this, "btnClose", QStringLiteral("閉じる"), QRect(647, 510, 100, 34));
+    connect(btnAdd, &QPushButton::clicked, this, [this] { btnAddClick(); });
+    connect(btnDlt, &QPushButton::clicked, this, [this] { btnDltClick(); });
+    connect(btnClose, &QPushButton::clicked, this, &EntryDialog::btnCloseClick);
+    return cancel;
+}
+
+void EntryDialog::chainFields(const std::vector<QWidget*>& order)
+{
+    for (size_t i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    for (QWidget* w : order) {
+        exits_->watch(w);
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            connect(e, &QLineEdit::textEdited, this, &EntryDialog::changed);
+    }
+}
 
 void EntryDialog::btnCloseClick()
 {
@@ -194,6 +248,37 @@ EntryDialog::Navigation EntryDialog::addNavigation(const std::function<void(Move
         n.buttons[size_t(i)] = b;
     }
     return n;
+}
+
+ListEntryDialog::ListEntryDialog(data::TFDM& dm, QWidget* parent, const QString& name, const QString& title,
+                                 bool blankEmptyCount)
+    : EntryDialog(dm, parent, name, title), blankEmptyCount_(blankEmptyCount)
+{
+    const Navigation nav = addNavigation([this](Move to) { move(to); });
+    txtCureentNo = nav.current;
+    txtLastNo = nav.last;
+    btnFirst = nav.buttons[0];
+    btnBack = nav.buttons[1];
+    btnNext = nav.buttons[2];
+    btnLast = nav.buttons[3];
+}
+
+void ListEntryDialog::addListCommandButtons()
+{
+    btnCancel = addCommandButtons("btnCancel");
+    connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+}
+
+void ListEntryDialog::move(Move to)
+{
+    moveAsking(to, pos_, rowCount(), [this](int target) { showRow(target); });
+}
+
+void ListEntryDialog::showPosition()
+{
+    const int count = rowCount();
+    txtCureentNo->setText(pos_ > 0 ? QString::number(pos_) : QString());
+    txtLastNo->setText(count == 0 && blankEmptyCount_ ? QString() : QString::number(count));
 }
 
 } // namespace yardstick

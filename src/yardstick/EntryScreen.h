@@ -1,12 +1,14 @@
 #pragma once
 // What the yardstick entry screens share: their buttons and edit boxes, the numeric field check on
-// leaving, and the two questions every entry screen asks in the same words.
+// leaving, the two questions every entry screen asks in the same words, and the dialog they are
+// built on.
 
 #include <QDialog>
 #include <QRect>
 #include <QString>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -16,6 +18,10 @@ class QWidget;
 
 namespace data {
 class TFDM;
+}
+
+namespace master {
+class FieldExit;
 }
 
 namespace yardstick {
@@ -58,18 +64,43 @@ QString moveDestination(Move move);
 
 namespace yardstick {
 
-// The part every yardstick entry screen shares: closing (the close button, Escape and the close
-// box) asks first when there are unsaved changes, and so do the navigation buttons.
+// The part every yardstick entry screen shares: the code box at the top left with chooseCode(), the
+// field checks on leaving (checkLeaving), Enter moving on, the buttons btnAdd, btnDlt, cancel and
+// btnClose at the bottom right, and closing (the close button, Escape and the close box) that asks
+// first when there are unsaved changes.
 class EntryDialog : public QDialog {
     Q_OBJECT
 public:
+    // Chooses a code as leaving the code box with it typed does; false when it was refused.
+    bool chooseCode(const QString& typed);
+    int currentCode() const { return code_; }
+
+    virtual void btnAddClick() = 0;
+    virtual void btnDltClick() = 0;
     void btnCloseClick();
 
+    QPushButton* btnAdd = nullptr;
+    QPushButton* btnDlt = nullptr;
+    QPushButton* btnClose = nullptr;
+
 protected:
-    EntryDialog(data::TFDM& dm, QWidget* parent);
+    // The screen named name with the window title title, in the size all entry screens have.
+    EntryDialog(data::TFDM& dm, QWidget* parent, const QString& name, const QString& title);
     void reject() override;
+    // The check of a field the user leaves; false keeps the focus in it.
+    virtual bool checkLeaving(QWidget* field) = 0;
     // The field that gets the focus when the user chooses to stay with the changes.
     virtual QWidget* stayField() const = 0;
+    // Marks the data changed unless the screen itself is filling its fields.
+    void changed();
+    // The caption and the code box (named name, width wide) at the top left, used by chooseCode.
+    QComboBox* addCodeBox(const QString& captionText, const QString& name, int width);
+    // btnAdd, btnDlt, the cancel button (named cancelName, returned for the screen to connect) and
+    // btnClose along the bottom right.
+    QPushButton* addCommandButtons(const char* cancelName);
+    // The input fields in tab order: each is checked on leaving, and typing into a line edit marks
+    // the data changed.
+    void chainFields(const std::vector<QWidget*>& order);
     // A navigation button over a list of count rows shown at pos: asks with unsaved changes, then
     // shows the row at the new position (show(target)) and clears the changes.
     void moveAsking(Move to, int pos, int count, const std::function<void(int)>& show);
@@ -88,9 +119,50 @@ protected:
     bool leaveCodeBox(QComboBox* box, int current, const std::function<void(int)>& show);
 
     data::TFDM& dm_;
+    master::FieldExit* exits_ = nullptr;
+    int code_ = 0;
+    bool filling_ = false;
 
 private:
+    QComboBox* codeBox_ = nullptr;
     bool closing_ = false;
+};
+
+// The model screens: an entry screen over a list of rows, one shown at a time, with the list
+// position at the top right and the navigation buttons at the bottom left.
+class ListEntryDialog : public EntryDialog {
+    Q_OBJECT
+public:
+    int position() const { return pos_; }
+
+    QLineEdit* txtCureentNo = nullptr;
+    QLineEdit* txtLastNo = nullptr;
+    QPushButton* btnFirst = nullptr;
+    QPushButton* btnBack = nullptr;
+    QPushButton* btnNext = nullptr;
+    QPushButton* btnLast = nullptr;
+    QPushButton* btnCancel = nullptr;
+
+    virtual void btnCancelClick() = 0;
+
+public Q_SLOTS:
+    void move(yardstick::Move to);
+
+protected:
+    // blankEmptyCount: txtLastNo stays empty (rather than "0") while the list is empty.
+    ListEntryDialog(data::TFDM& dm, QWidget* parent, const QString& name, const QString& title, bool blankEmptyCount);
+    virtual int rowCount() const = 0;
+    // Shows the row at pos (1-based) and sets pos_.
+    virtual void showRow(int pos) = 0;
+    // btnAdd, btnDlt, btnCancel and btnClose.
+    void addListCommandButtons();
+    // The position (empty for none) and the number of rows in the position boxes.
+    void showPosition();
+
+    int pos_ = 0;
+
+private:
+    bool blankEmptyCount_ = false;
 };
 
 } // namespace yardstick

@@ -1,7 +1,6 @@
 #include "yardstick/TQK0050.h"
 
 #include "app/ComboHelpers.h"
-#include "app/EnterFocus.h"
 #include "data/DataModule.h"
 #include "master/FieldExit.h"
 #include "yardstick/EntryFields.h"
@@ -15,20 +14,15 @@
 
 namespace yardstick {
 
-TQK0050::TQK0050(data::TFDM& dm, QWidget* parent) : EntryDialog(dm, parent)
+TQK0050::TQK0050(data::TFDM& dm, QWidget* parent)
+    : EntryDialog(dm, parent, QStringLiteral("TQK0050"), QStringLiteral("標準生計費　登録"))
 {
-    setObjectName(QStringLiteral("TQK0050"));
-    setWindowTitle(QStringLiteral("標準生計費　登録"));
-    exits_ = new master::FieldExit(this, [this](QWidget* field) { return checkLeaving(field); });
     buildControls();
-    app::installEnterMovesFocus(this);
-    setFixedSize(777, 566);
 }
 
 void TQK0050::buildControls()
 {
-    caption(this, QStringLiteral("生計費コード"), QRect(28, 22, 90, 22));
-    cmbSeikeiID = codeBox(this, QStringLiteral("cmbSeikeiID"), QRect(122, 20, 330, 26));
+    cmbSeikeiID = addCodeBox(QStringLiteral("生計費コード"), QStringLiteral("cmbSeikeiID"), 330);
 
     auto* grid = new QGroupBox(QStringLiteral("標準生計費"), this);
     grid->setGeometry(20, 60, 737, 236);
@@ -62,14 +56,8 @@ void TQK0050::buildControls()
                                  kShortTextLength);
     }
 
-    btnAdd = entryButton(this, "btnAdd", QStringLiteral("登　録"), QRect(317, 510, 100, 34));
-    btnDlt = entryButton(this, "btnDlt", QStringLiteral("削　除"), QRect(427, 510, 100, 34));
-    btnCansel = entryButton(this, "btnCansel", QStringLiteral("ｷｬﾝｾﾙ"), QRect(537, 510, 100, 34));
-    btnClose = entryButton(this, "btnClose", QStringLiteral("閉じる"), QRect(647, 510, 100, 34));
-    connect(btnAdd, &QPushButton::clicked, this, &TQK0050::btnAddClick);
-    connect(btnDlt, &QPushButton::clicked, this, &TQK0050::btnDltClick);
+    btnCansel = addCommandButtons("btnCansel");
     connect(btnCansel, &QPushButton::clicked, this, &TQK0050::btnCanselClick);
-    connect(btnClose, &QPushButton::clicked, this, &TQK0050::btnCloseClick);
 
     // Tab order: the code, the households row by row, the multiplier, the description.
     std::vector<QWidget*> order{cmbSeikeiID};
@@ -79,19 +67,7 @@ void TQK0050::buildControls()
     order.push_back(txtKakeRitsu);
     for (QLineEdit** e : noteEdits)
         order.push_back(*e);
-    for (size_t i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(order[i], order[i + 1]);
-    for (QWidget* w : order) {
-        exits_->watch(w);
-        if (auto* e = qobject_cast<QLineEdit*>(w))
-            connect(e, &QLineEdit::textEdited, this, &TQK0050::changed);
-    }
-}
-
-void TQK0050::changed()
-{
-    if (!filling_)
-        dm_.state.DataChanged = 1;
+    chainFields(order);
 }
 
 void TQK0050::Prepare()
@@ -161,14 +137,6 @@ void TQK0050::load(int code)
         dm_.state.EditMode = 1;
     }
     dm_.state.DataChanged = 0;
-}
-
-bool TQK0050::chooseCode(const QString& typed)
-{
-    filling_ = true;
-    cmbSeikeiID->setEditText(typed);
-    filling_ = false;
-    return checkLeaving(cmbSeikeiID);
 }
 
 bool TQK0050::checkLeaving(QWidget* field)

@@ -7,20 +7,7 @@
 
 #include "yardstick/EntryScreen.h"
 
-#include <QDialog>
 #include <array>
-
-class QComboBox;
-class QLineEdit;
-class QPushButton;
-
-namespace data {
-class TFDM;
-}
-
-namespace master {
-class FieldExit;
-}
 
 namespace yardstick {
 
@@ -31,9 +18,6 @@ public:
 
     // The opening: the code list, then the table of the open company's cost-of-living code.
     void Prepare();
-    // Chooses a code as leaving the code box with it typed does; false when it was refused.
-    bool chooseCode(const QString& typed);
-    int currentCode() const { return code_; }
 
     QComboBox* cmbSeikeiID = nullptr;
     std::array<QLineEdit*, kHouseholdRows> txtSyotaisu{};   // txtSyotaisu1 .. 6
@@ -47,18 +31,16 @@ public:
     QLineEdit* txtTiiki = nullptr;
     QLineEdit* txtCyosaJiki = nullptr;
     QLineEdit* txtNyuryokuchi = nullptr;
-    QPushButton* btnAdd = nullptr;
-    QPushButton* btnDlt = nullptr;
     QPushButton* btnCansel = nullptr;
-    QPushButton* btnClose = nullptr;
 
 public Q_SLOTS:
-    void btnAddClick();
-    void btnDltClick();
+    void btnAddClick() override;
+    void btnDltClick() override;
     void btnCanselClick();
 
 protected:
     bool focusNextPrevChild(bool next) override;
+    bool checkLeaving(QWidget* field) override;
     QWidget* stayField() const override;
 
 private:
@@ -67,14 +49,8 @@ private:
     void fillList();
     void showTable(const CostOfLivingTable& t);
     void load(int code);
-    bool checkLeaving(QWidget* field);
     CostOfLivingTexts texts() const;
     QWidget* fieldOf(const LivingRefusal& refusal) const;
-    void changed();
-
-    master::FieldExit* exits_ = nullptr;
-    int code_ = 0;
-    bool filling_ = false;
 };
 
 } // namespace yardstick

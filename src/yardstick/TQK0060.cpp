@@ -1,7 +1,6 @@
 #include "yardstick/TQK0060.h"
 
 #include "app/ComboHelpers.h"
-#include "app/EnterFocus.h"
 #include "data/DataModule.h"
 #include "master/FieldExit.h"
 #include "yardstick/EntryFields.h"
@@ -26,14 +25,10 @@ QString amountText(const QString& stored)
 
 } // namespace
 
-TQK0060::TQK0060(data::TFDM& dm, QWidget* parent) : EntryDialog(dm, parent)
+TQK0060::TQK0060(data::TFDM& dm, QWidget* parent)
+    : ListEntryDialog(dm, parent, QStringLiteral("TQK0060"), QStringLiteral("モデル賃金　登録"), true)
 {
-    setObjectName(QStringLiteral("TQK0060"));
-    setWindowTitle(QStringLiteral("モデル賃金　登録"));
-    exits_ = new master::FieldExit(this, [this](QWidget* field) { return checkLeaving(field); });
     buildControls();
-    app::installEnterMovesFocus(this);
-    setFixedSize(777, 566);
 }
 
 std::array<QLineEdit*, 7> TQK0060::numberBoxes() const
@@ -43,16 +38,7 @@ std::array<QLineEdit*, 7> TQK0060::numberBoxes() const
 
 void TQK0060::buildControls()
 {
-    caption(this, QStringLiteral("賃金コード"), QRect(28, 22, 90, 22));
-    cmbSalaryID = codeBox(this, QStringLiteral("cmbSalaryID"), QRect(122, 20, 160, 26));
-
-    const Navigation nav = addNavigation([this](Move to) { move(to); });
-    txtCureentNo = nav.current;
-    txtLastNo = nav.last;
-    btnFirst = nav.buttons[0];
-    btnBack = nav.buttons[1];
-    btnNext = nav.buttons[2];
-    btnLast = nav.buttons[3];
+    cmbSalaryID = addCodeBox(QStringLiteral("賃金コード"), QStringLiteral("cmbSalaryID"), 160);
 
     auto* box = new QGroupBox(QStringLiteral("モデル賃金"), this);
     box->setGeometry(20, 56, 737, 156);
@@ -75,12 +61,7 @@ void TQK0060::buildControls()
             caption(box, QStringLiteral("(千円)"), QRect(f.x + 210, f.y + 2, 60, 22));
     }
     caption(box, QStringLiteral("線　　種"), QRect(16, 122, 76, 22));
-    cmbSensyu = new QComboBox(box);
-    cmbSensyu->setObjectName(QStringLiteral("cmbSensyu"));
-    cmbSensyu->setEditable(true);
-    cmbSensyu->setInsertPolicy(QComboBox::NoInsert);
-    cmbSensyu->setCompleter(nullptr);
-    cmbSensyu->setGeometry(100, 120, 160, 26);
+    cmbSensyu = codeBox(box, QStringLiteral("cmbSensyu"), QRect(100, 120, 160, 26));
     app::FillLineStyleCombo(cmbSensyu);
 
     Grid = new QTableWidget(this);
@@ -101,31 +82,11 @@ void TQK0060::buildControls()
     Grid->setFocusPolicy(Qt::NoFocus);
     connect(Grid, &QTableWidget::cellClicked, this, [this](int row, int) { gridClick(row); });
 
-    btnAdd = entryButton(this, "btnAdd", QStringLiteral("登　録"), QRect(317, 510, 100, 34));
-    btnDlt = entryButton(this, "btnDlt", QStringLiteral("削　除"), QRect(427, 510, 100, 34));
-    btnCancel = entryButton(this, "btnCancel", QStringLiteral("ｷｬﾝｾﾙ"), QRect(537, 510, 100, 34));
-    btnClose = entryButton(this, "btnClose", QStringLiteral("閉じる"), QRect(647, 510, 100, 34));
-    connect(btnAdd, &QPushButton::clicked, this, &TQK0060::btnAddClick);
-    connect(btnDlt, &QPushButton::clicked, this, &TQK0060::btnDltClick);
-    connect(btnCancel, &QPushButton::clicked, this, &TQK0060::btnCancelClick);
-    connect(btnClose, &QPushButton::clicked, this, &TQK0060::btnCloseClick);
+    addListCommandButtons();
 
-    QWidget* order[] = {cmbSalaryID, txtNenrei, txtKinzoku, txtKeiken, cmbSensyu,
-                        txtKihon,    txtSyotei, txtBonus,   txtNensyu};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
-    for (QWidget* w : order)
-        exits_->watch(w);
-    for (QLineEdit* e : numberBoxes())
-        connect(e, &QLineEdit::textEdited, this, &TQK0060::changed);
+    chainFields({cmbSalaryID, txtNenrei, txtKinzoku, txtKeiken, cmbSensyu, txtKihon, txtSyotei, txtBonus, txtNensyu});
     connect(cmbSensyu, &QComboBox::activated, this, &TQK0060::changed);
     connect(cmbSensyu->lineEdit(), &QLineEdit::textEdited, this, &TQK0060::changed);
-}
-
-void TQK0060::changed()
-{
-    if (!filling_)
-        dm_.state.DataChanged = 1;
 }
 
 void TQK0060::Prepare()
@@ -186,12 +147,6 @@ void TQK0060::fillGrid()
     }
 }
 
-void TQK0060::showPosition()
-{
-    txtCureentNo->setText(pos_ > 0 ? QString::number(pos_) : QString());
-    txtLastNo->setText(rows_.empty() ? QString() : QString::number(rows_.size()));
-}
-
 void TQK0060::showRow(int pos)
 {
     pos_ = pos;
@@ -236,14 +191,6 @@ void TQK0060::locate(int code)
     cmbSalaryID->setCurrentIndex(-1);
     cmbSalaryID->setEditText(QString::number(code));
     filling_ = false;
-}
-
-bool TQK0060::chooseCode(const QString& typed)
-{
-    filling_ = true;
-    cmbSalaryID->setEditText(typed);
-    filling_ = false;
-    return checkLeaving(cmbSalaryID);
 }
 
 bool TQK0060::checkLeaving(QWidget* field)
@@ -361,11 +308,6 @@ void TQK0060::gridClick(int row)
         return;
     showRow(row + 1);
     dm_.state.DataChanged = 0;
-}
-
-void TQK0060::move(Move to)
-{
-    moveAsking(to, pos_, int(rows_.size()), [this](int target) { showRow(target); });
 }
 
 QWidget* TQK0060::stayField() const

@@ -1,7 +1,6 @@
 #include "yardstick/TQK0080.h"
 
 #include "app/ComboHelpers.h"
-#include "app/EnterFocus.h"
 #include "data/DataModule.h"
 #include "master/FieldExit.h"
 #include "yardstick/EntryFields.h"
@@ -16,28 +15,15 @@
 
 namespace yardstick {
 
-TQK0080::TQK0080(data::TFDM& dm, QWidget* parent) : EntryDialog(dm, parent)
+TQK0080::TQK0080(data::TFDM& dm, QWidget* parent)
+    : ListEntryDialog(dm, parent, QStringLiteral("TQK0080"), QStringLiteral("モデルデータ　登録"), false)
 {
-    setObjectName(QStringLiteral("TQK0080"));
-    setWindowTitle(QStringLiteral("モデルデータ　登録"));
-    exits_ = new master::FieldExit(this, [this](QWidget* field) { return checkLeaving(field); });
     buildControls();
-    app::installEnterMovesFocus(this);
-    setFixedSize(777, 566);
 }
 
 void TQK0080::buildControls()
 {
-    caption(this, QStringLiteral("モデルコード"), QRect(28, 22, 90, 22));
-    cmbModelID = codeBox(this, QStringLiteral("cmbModelID"), QRect(122, 20, 360, 26));
-
-    const Navigation nav = addNavigation([this](Move to) { move(to); });
-    txtCureentNo = nav.current;
-    txtLastNo = nav.last;
-    btnFirst = nav.buttons[0];
-    btnBack = nav.buttons[1];
-    btnNext = nav.buttons[2];
-    btnLast = nav.buttons[3];
+    cmbModelID = addCodeBox(QStringLiteral("モデルコード"), QStringLiteral("cmbModelID"), 360);
 
     auto* box = new QGroupBox(QStringLiteral("モデルデータ"), this);
     box->setGeometry(20, 60, 737, 430);
@@ -67,31 +53,11 @@ void TQK0080::buildControls()
     txtBikou->setGeometry(110, y, 600, 130);
     txtBikou->setTabChangesFocus(true);
 
-    btnAdd = entryButton(this, "btnAdd", QStringLiteral("登　録"), QRect(317, 510, 100, 34));
-    btnDlt = entryButton(this, "btnDlt", QStringLiteral("削　除"), QRect(427, 510, 100, 34));
-    btnCancel = entryButton(this, "btnCancel", QStringLiteral("ｷｬﾝｾﾙ"), QRect(537, 510, 100, 34));
-    btnClose = entryButton(this, "btnClose", QStringLiteral("閉じる"), QRect(647, 510, 100, 34));
-    connect(btnAdd, &QPushButton::clicked, this, &TQK0080::btnAddClick);
-    connect(btnDlt, &QPushButton::clicked, this, &TQK0080::btnDltClick);
-    connect(btnCancel, &QPushButton::clicked, this, &TQK0080::btnCancelClick);
-    connect(btnClose, &QPushButton::clicked, this, &TQK0080::btnCloseClick);
+    addListCommandButtons();
 
-    QWidget* order[] = {cmbModelID, txtSalaryName, txtSyussyo, txtChiiki, txtJigyosyosuu,
-                        txtCyousabi, txtGyousyu, txtKibo, txtBikou};
-    for (size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
-    for (QWidget* w : order) {
-        exits_->watch(w);
-        if (auto* e = qobject_cast<QLineEdit*>(w))
-            connect(e, &QLineEdit::textEdited, this, &TQK0080::changed);
-    }
+    chainFields({cmbModelID, txtSalaryName, txtSyussyo, txtChiiki, txtJigyosyosuu, txtCyousabi, txtGyousyu, txtKibo,
+                 txtBikou});
     connect(txtBikou, &QPlainTextEdit::textChanged, this, &TQK0080::changed);
-}
-
-void TQK0080::changed()
-{
-    if (!filling_)
-        dm_.state.DataChanged = 1;
 }
 
 void TQK0080::Prepare()
@@ -134,12 +100,6 @@ void TQK0080::fillList()
     showPosition();
 }
 
-void TQK0080::showPosition()
-{
-    txtCureentNo->setText(pos_ > 0 ? QString::number(pos_) : QString());
-    txtLastNo->setText(QString::number(rows_.size()));
-}
-
 void TQK0080::showRow(int pos)
 {
     pos_ = pos;
@@ -174,14 +134,6 @@ void TQK0080::showCode(int code)
     cmbModelID->setEditText(QString::number(code));
     filling_ = false;
     dm_.state.EditMode = 1;
-}
-
-bool TQK0080::chooseCode(const QString& typed)
-{
-    filling_ = true;
-    cmbModelID->setEditText(typed);
-    filling_ = false;
-    return checkLeaving(cmbModelID);
 }
 
 bool TQK0080::checkLeaving(QWidget* field)
@@ -278,11 +230,6 @@ void TQK0080::btnCancelClick()
     clearBoxes();
     cmbModelID->setFocus(Qt::OtherFocusReason);
     dm_.state.DataChanged = 0;
-}
-
-void TQK0080::move(Move to)
-{
-    moveAsking(to, pos_, int(rows_.size()), [this](int target) { showRow(target); });
 }
 
 QWidget* TQK0080::stayField() const

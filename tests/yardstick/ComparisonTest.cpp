@@ -146,7 +146,14 @@ TEST(ComparisonPoints, ItemsOfEachComparison)
     }
     EXPECT_DOUBLE_EQ(comparisonX(Living, e, 4), 97);   // the achievement rate cut to an integer
     EXPECT_DOUBLE_EQ(comparisonX(Model, e, 0), 41);
+    EXPECT_DOUBLE_EQ(comparisonY(Living, e, 6), 0);
+    EXPECT_DOUBLE_EQ(comparisonY(Model, e, -1), 0);
+    e.SCO = QStringLiteral("1001");
+    e.ZONEX = 3;
+    EXPECT_EQ(comparisonMarkLabel(e, 0), QStringLiteral("1001"));
     EXPECT_EQ(comparisonMarkLabel(e, 1), QStringLiteral("A"));   // the evaluation symbol
+    EXPECT_EQ(comparisonMarkLabel(e, 2), QStringLiteral("3"));
+    EXPECT_EQ(comparisonMarkLabel(e, 3), QString());
 }
 
 TEST(ComparisonRows, PreconditionsAndNobodySelected)

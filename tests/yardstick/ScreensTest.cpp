@@ -21,6 +21,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <functional>
+#include <memory>
+#include <tuple>
 #include <gtest/gtest.h>
 
 namespace {
@@ -65,6 +67,37 @@ QString lastMessage(TestHome& home)
     return home.dialogs.log.empty() ? QString() : home.dialogs.log.back().text;
 }
 
+// Types text into field and leaves it: refused with message, the focus stays in the field.
+void expectRefused(TestHome& home, QWidget* field, const QString& text, const QString& message)
+{
+    home.dialogs.clear();
+    typeAndLeave(field, text);
+    EXPECT_EQ(lastMessage(home), message);
+    EXPECT_TRUE(focused(field));
+}
+
+struct WithApplication {
+    WithApplication() { ensureApplication(); }
+};
+
+// A screen test's start: an empty year with company 1 open with the cost-of-living code skco and
+// the model code mdco, the rows store puts there, then the screen made and prepared.
+template <class Screen>
+struct Opened : WithApplication {
+    TestHome home;
+    data::TFDM& dm = home.dm();
+    std::unique_ptr<Screen> screen;
+
+    Opened(int skco, int mdco, const std::function<void(data::TFDM&)>& store = {})
+    {
+        yardfixture::emptyYear(home, skco, mdco);
+        if (store)
+            store(dm);
+        screen = std::make_unique<Screen>(dm);
+        screen->Prepare();
+    }
+};
+
 // Code 7 with one household: 4 persons, 40 years, 261 thousand yen.
 void storeTable(data::TFDM& dm, int code)
 {
@@ -77,13 +110,8 @@ void storeTable(data::TFDM& dm, int code)
 
 TEST(CostOfLivingScreen, RefusedFieldsKeepTheFocusAndSaveNothing)
 {
-    ensureApplication();
-    TestHome home;
-    yardfixture::emptyYear(home, 7);
-    data::TFDM& dm = home.dm();
-    storeTable(dm, 7);
-    TQK0050 screen(dm);
-    screen.Prepare();
+    Opened<TQK0050> o(7, 0, [](data::TFDM& dm) { storeTable(dm, 7); });
+    auto [home, dm, screen] = std::tie(o.home, o.dm, *o.screen);
     showActive(&screen);
     EXPECT_EQ(screen.cmbSeikeiID->currentText(), q("7 : 人事院"));
     EXPECT_EQ(screen.txtSeikeihi[0]->text(), q("261"));
@@ -109,10 +137,7 @@ TEST(CostOfLivingScreen, RefusedFieldsKeepTheFocusAndSaveNothing)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        home.dialogs.clear();
-        typeAndLeave(c.field, q(c.text));
-        EXPECT_EQ(lastMessage(home), c.message);
-        EXPECT_TRUE(focused(c.field));
+        expectRefused(home, c.field, q(c.text), c.message);
         // 登録 checks the field the user is in first and stops there.
         home.dialogs.clear();
         screen.btnAdd->click();
@@ -131,13 +156,8 @@ TEST(CostOfLivingScreen, RefusedFieldsKeepTheFocusAndSaveNothing)
 
 TEST(CostOfLivingScreen, DeleteRightAfterOpeningWaitsForAChosenCode)
 {
-    ensureApplication();
-    TestHome home;
-    yardfixture::emptyYear(home, 7);
-    data::TFDM& dm = home.dm();
-    storeTable(dm, 7);
-    TQK0050 screen(dm);
-    screen.Prepare();
+    Opened<TQK0050> o(7, 0, [](data::TFDM& dm) { storeTable(dm, 7); });
+    auto [home, dm, screen] = std::tie(o.home, o.dm, *o.screen);
     screen.btnDlt->click();   // nothing asked, nothing deleted
     EXPECT_TRUE(home.dialogs.log.empty());
     EXPECT_EQ(scalar(dm.ACN2, q("SELECT COUNT(*) FROM MSEIKEI")), 1);
@@ -154,12 +174,8 @@ TEST(CostOfLivingScreen, DeleteRightAfterOpeningWaitsForAChosenCode)
 
 TEST(CostOfLivingScreen, CodeZeroOpensEmptyAndANewCodeIsSaved)
 {
-    ensureApplication();
-    TestHome home;
-    yardfixture::emptyYear(home, 0);
-    data::TFDM& dm = home.dm();
-    TQK0050 screen(dm);
-    screen.Prepare();
+    Opened<TQK0050> o(0, 0);
+    auto [home, dm, screen] = std::tie(o.home, o.dm, *o.screen);
     EXPECT_EQ(screen.cmbSeikeiID->currentText(), q("0 : 未登録"));
     screen.btnAdd->click();
     EXPECT_EQ(lastMessage(home), q("生計費コードが入力されていません。"));
@@ -204,13 +220,8 @@ void storeModelWages(data::TFDM& dm, int model, std::initializer_list<std::pair<
 
 TEST(ModelWageScreen, UnchangedSaveRefusalsAndDeletingTheLastPoint)
 {
-    ensureApplication();
-    TestHome home;
-    yardfixture::emptyYear(home, 0, 5);
-    data::TFDM& dm = home.dm();
-    storeModelWages(dm, 5, {{1, "18"}, {2, "22"}});
-    TQK0060 screen(dm);
-    screen.Prepare();
+    Opened<TQK0060> o(0, 5, [](data::TFDM& dm) { storeModelWages(dm, 5, {{1, "18"}, {2, "22"}}); });
+    auto [home, dm, screen] = std::tie(o.home, o.dm, *o.screen);
     showActive(&screen);
     EXPECT_EQ(screen.position(), 1);
     EXPECT_EQ(screen.txtLastNo->text(), q("2"));
@@ -234,10 +245,7 @@ TEST(ModelWageScreen, UnchangedSaveRefusalsAndDeletingTheLastPoint)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        home.dialogs.clear();
-        typeAndLeave(c.field, q(c.text));
-        EXPECT_EQ(lastMessage(home), c.message);
-        EXPECT_TRUE(focused(c.field));
+        expectRefused(home, c.field, q(c.text), c.message);
         if (auto* box = qobject_cast<QComboBox*>(c.field))
             box->setEditText(q("0 : 実線"));
         else
@@ -267,24 +275,18 @@ TEST(ModelWageScreen, UnchangedSaveRefusalsAndDeletingTheLastPoint)
 
 TEST(ModelDataScreen, NewCodeInsertedExistingUpdatedMovesAsk)
 {
-    ensureApplication();
-    TestHome home;
-    yardfixture::emptyYear(home, 0, 9);
-    data::TFDM& dm = home.dm();
-    ModelDataTexts t;
-    t.code = 3;
-    t.name = q("既存");
-    t.establishments = q("10");
-    ASSERT_TRUE(saveModelData(dm, *readModelData(t).row));
-
-    TQK0080 screen(dm);
-    screen.Prepare();
+    Opened<TQK0080> o(0, 9, [](data::TFDM& dm) {
+        ModelDataTexts t;
+        t.code = 3;
+        t.name = q("既存");
+        t.establishments = q("10");
+        ASSERT_TRUE(saveModelData(dm, *readModelData(t).row));
+    });
+    auto [home, dm, screen] = std::tie(o.home, o.dm, *o.screen);
     showActive(&screen);
     EXPECT_EQ(screen.cmbModelID->currentText(), q("9"));   // the company's code, not yet stored
     EXPECT_EQ(dm.state.EditMode, 1);
-    typeAndLeave(screen.txtJigyosyosuu, q("123456"));
-    EXPECT_EQ(lastMessage(home), q("入力範囲外です。"));
-    EXPECT_TRUE(focused(screen.txtJigyosyosuu));
+    expectRefused(home, screen.txtJigyosyosuu, q("123456"), q("入力範囲外です。"));
     screen.txtJigyosyosuu->setText(q("20"));
     screen.txtSalaryName->setText(q("新規モデル"));
     screen.btnAdd->click();
