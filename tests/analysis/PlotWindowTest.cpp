@@ -323,20 +323,8 @@ TEST(SampleCompanyWagePlot, RowsSeriesAxesAndMarks)
 {
     ensureApplication();
     TestHome home(false);
-    QString error;
-    ASSERT_TRUE(data::prepareProgramFolder(home.path(), &error)) << error.toStdString();
+    ASSERT_TRUE(home.openInstalledSample());
     data::TFDM& dm = home.dm();
-    dm.OpenDatabase(dm.ACN1, dm.controlDatabasePath());
-    ASSERT_TRUE(home.openYear(2020));
-    data::AppState& st = dm.state;
-    st.CompanyOpen = 1;
-    st.CurrentKco = 1;
-    st.CurrentNendo = 2020;
-    st.AgeByToday = 1;
-    st.CurrentCompany.KCO = QStringLiteral("1");
-    st.CurrentCompany.NENDO = QStringLiteral("2020");
-    ASSERT_TRUE(app::LoadCurrentCompany(st.CurrentCompany));
-    ASSERT_TRUE(app::LoadCompanyMarks(st.CompanyMarks, 8));
 
     TQK1100 plot(dm);
     TQK1010 screen(dm, &plot);

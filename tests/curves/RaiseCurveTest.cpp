@@ -150,23 +150,11 @@ protected:
     void SetUp() override
     {
         ensureApplication();
-        QString error;
-        ASSERT_TRUE(data::prepareProgramFolder(home.path(), &error)) << s(error);
-        data::TFDM& dm = home.dm();
-        dm.OpenDatabase(dm.ACN1, dm.controlDatabasePath());
-        dm.OpenDatabase(dm.ACN2, dm.yearDatabasePath(2020));
-        ASSERT_TRUE(dm.ACN2.isOpen());
-        data::AppState& st = dm.state;
-        st.CompanyOpen = 1;
-        st.CurrentKco = 1;
-        st.CurrentNendo = 2020;
+        ASSERT_TRUE(home.openInstalledSample());
         // Ages count to the company's reference date (the plot window's loading switches to it).
+        data::AppState& st = home.dm().state;
         st.AgeByToday = 0;
         st.AgeReferenceDate = 20200401;
-        st.CurrentCompany.KCO = QStringLiteral("1");
-        st.CurrentCompany.NENDO = QStringLiteral("2020");
-        ASSERT_TRUE(app::LoadCurrentCompany(st.CurrentCompany));
-        ASSERT_TRUE(app::LoadCompanyMarks(st.CompanyMarks, 8));
     }
 
     // Writes the rows and settings of o and loads chart 1020 as the plot window does.

@@ -74,20 +74,7 @@ inline std::vector<QStringList> employeeTables(data::TFDM& dm)
 // opens it (ages to today, 2020-06-15).
 inline void openSampleCompany(TestHome& home)
 {
-    QString error;
-    ASSERT_TRUE(data::prepareProgramFolder(home.path(), &error)) << s(error);
-    data::TFDM& dm = home.dm();
-    dm.OpenDatabase(dm.ACN1, dm.controlDatabasePath());
-    ASSERT_TRUE(home.openYear(2020));
-    data::AppState& st = dm.state;
-    st.CompanyOpen = 1;
-    st.CurrentKco = 1;
-    st.CurrentNendo = 2020;
-    st.AgeByToday = 1;
-    st.CurrentCompany.KCO = QStringLiteral("1");
-    st.CurrentCompany.NENDO = QStringLiteral("2020");
-    ASSERT_TRUE(app::LoadCurrentCompany(st.CurrentCompany));
-    ASSERT_TRUE(app::LoadCompanyMarks(st.CompanyMarks, 8));
+    ASSERT_TRUE(home.openInstalledSample());
 }
 
 // Whole years from a yyyymmdd date to 2020-06-15, counted here without the program's routines.

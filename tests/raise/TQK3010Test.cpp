@@ -33,20 +33,7 @@ protected:
     void SetUp() override
     {
         ensureApplication();
-        QString error;
-        ASSERT_TRUE(data::prepareProgramFolder(home.path(), &error)) << s(error);
-        data::TFDM& dm = home.dm();
-        dm.OpenDatabase(dm.ACN1, dm.controlDatabasePath());
-        ASSERT_TRUE(home.openYear(2020));
-        data::AppState& st = dm.state;
-        st.CompanyOpen = 1;
-        st.CurrentKco = 1;
-        st.CurrentNendo = 2020;
-        st.AgeByToday = 1;
-        st.CurrentCompany.KCO = QStringLiteral("1");
-        st.CurrentCompany.NENDO = QStringLiteral("2020");
-        ASSERT_TRUE(app::LoadCurrentCompany(st.CurrentCompany));
-        app::LoadCompanyMarks(st.CompanyMarks, 8);
+        ASSERT_TRUE(home.openInstalledSample());
     }
     void TearDown() override
     {

@@ -1,5 +1,7 @@
 #include "support/TestHome.h"
 
+#include "app/SharedRoutines.h"
+#include "data/InstallData.h"
 #include "data/Schema.h"
 
 #include <QDir>
@@ -33,4 +35,27 @@ void TestHome::expectNoUnexpected()
 {
     for (const auto& m : dialogs.unexpected())
         ADD_FAILURE() << "unexpected dialog: " << m.text.toStdString();
+}
+
+::testing::AssertionResult TestHome::openInstalledSample()
+{
+    QString error;
+    if (!data::prepareProgramFolder(path(), &error))
+        return ::testing::AssertionFailure() << "program folder: " << error.toStdString();
+    data::TFDM& dm = *fdm;
+    dm.OpenDatabase(dm.ACN1, dm.controlDatabasePath());
+    if (!openYear(2020))
+        return ::testing::AssertionFailure() << "year 2020 does not open";
+    data::AppState& st = dm.state;
+    st.CompanyOpen = 1;
+    st.CurrentKco = 1;
+    st.CurrentNendo = 2020;
+    st.AgeByToday = 1;
+    st.CurrentCompany.KCO = QStringLiteral("1");
+    st.CurrentCompany.NENDO = QStringLiteral("2020");
+    if (!app::LoadCurrentCompany(st.CurrentCompany))
+        return ::testing::AssertionFailure() << "company 1 of 2020 is not there";
+    if (!app::LoadCompanyMarks(st.CompanyMarks, 8))
+        return ::testing::AssertionFailure() << "the marks of company 1 do not load";
+    return ::testing::AssertionSuccess();
 }

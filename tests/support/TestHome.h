@@ -6,6 +6,7 @@
 #include "platform/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <memory>
 
 class TestHome {
@@ -18,6 +19,10 @@ public:
     QString path() const { return tmp.path() + QStringLiteral("/"); }
     // Creates DATA/<year>/DATA.MDB from the template and opens it on ACN2.
     bool openYear(int year);
+    // For a home made without control database: prepares the program folder as the installation
+    // does (sample companies included) and opens sample company 1 of 2020 as the company dialog
+    // opens it, with its marks loaded and ages counted to today (2020-06-15).
+    ::testing::AssertionResult openInstalledSample();
     // Fails the current test when a question or dialog came that nobody scripted.
     void expectNoUnexpected();
 

@@ -36,14 +36,7 @@ inline void emptyYear(TestHome& home, int skco = 0, int mdco = 0)
 // The installation data with the sample companies (in a home made without control database); company 1 of 2020 open with everything loaded.
 inline void sampleCompany(TestHome& home)
 {
-    QString error;
-    ASSERT_TRUE(data::prepareProgramFolder(home.path(), &error)) << error.toStdString();
-    data::TFDM& dm = home.dm();
-    dm.OpenDatabase(dm.ACN1, dm.controlDatabasePath());
-    ASSERT_TRUE(home.openYear(2020));
-    openCompany(dm, 0, 0);
-    ASSERT_TRUE(app::LoadCurrentCompany(dm.state.CurrentCompany));
-    ASSERT_TRUE(app::LoadCompanyMarks(dm.state.CompanyMarks, 8));
+    ASSERT_TRUE(home.openInstalledSample());
 }
 
 inline qint64 scalar(data::Connection& c, const QString& sql)
