@@ -73,13 +73,5 @@ QWidget* plotWindow1010Screenshot(app::ScreenshotSession& s)
                                   "the wage plot found no employee");
 }
 
-const std::vector<app::Screenshot>& analysisScreenshots()
-{
-    static const std::vector<app::Screenshot> list = {
-        {"TQK1010-sample.png", wagePlotScreenshot},
-        {"TQK1100-1010.png", plotWindow1010Screenshot},
-    };
-    return list;
-}
 
 } // namespace analysis

@@ -30,7 +30,5 @@ AnalysisScreens installAnalysisScreens(app::TQK0000& main);
 QWidget* wagePlotScreenshot(app::ScreenshotSession& s);
 //   TQK1100-1010.png     the plot window with that wage plot (age against base pay)
 QWidget* plotWindow1010Screenshot(app::ScreenshotSession& s);
-// The two, in the order they are taken.
-const std::vector<app::Screenshot>& analysisScreenshots();
 
 }  // namespace analysis

@@ -211,17 +211,5 @@ QWidget* wageTablePreviewScreenshot(app::ScreenshotSession& s)
     return reports::previewPicture(s, "TfrmPrintPreview-sekkei.png");
 }
 
-const std::vector<app::Screenshot>& curveScreenshots()
-{
-    static const std::vector<app::Screenshot> list = {
-        {"TQK1020-sample.png", raiseCurveScreenshot},
-        {"TQK1100-1020.png", plotWindow1020Screenshot},
-        {"TQK1050-sample.png", raiseDesignScreenshot},
-        {"TQK1051-sample.png", legendScreenshot},
-        {"TQK1100-1050.png", plotWindow1050Screenshot},
-        {"TfrmPrintPreview-sekkei.png", wageTablePreviewScreenshot},
-    };
-    return list;
-}
 
 } // namespace curves

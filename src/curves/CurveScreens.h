@@ -43,7 +43,5 @@ QWidget* legendScreenshot(app::ScreenshotSession& s);
 QWidget* plotWindow1050Screenshot(app::ScreenshotSession& s);
 //   TfrmPrintPreview-sekkei.png the first page of the printed wage table
 QWidget* wageTablePreviewScreenshot(app::ScreenshotSession& s);
-// All of them, in the order they are taken.
-const std::vector<app::Screenshot>& curveScreenshots();
 
 }  // namespace curves

@@ -101,14 +101,5 @@ QWidget* plotWindow1070Screenshot(app::ScreenshotSession& s)
                                   "the analysis found no employee");
 }
 
-const std::vector<app::Screenshot>& optimalScreenshots()
-{
-    static const std::vector<app::Screenshot> list = {
-        {"TQK1070-sample.png", optimalWageScreenshot},
-        {"TFQK1071-sample.png", optimalResultScreenshot},
-        {"TQK1100-1070.png", plotWindow1070Screenshot},
-    };
-    return list;
-}
 
 }  // namespace optimal

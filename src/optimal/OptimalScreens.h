@@ -32,7 +32,5 @@ QWidget* optimalWageScreenshot(app::ScreenshotSession& s);
 QWidget* optimalResultScreenshot(app::ScreenshotSession& s);
 //   TQK1100-1070.png      the plot window with that analysis as chart 1070 (±10 % optimal area)
 QWidget* plotWindow1070Screenshot(app::ScreenshotSession& s);
-// The three, in the order they are taken.
-const std::vector<app::Screenshot>& optimalScreenshots();
 
 }  // namespace optimal

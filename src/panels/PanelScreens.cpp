@@ -192,18 +192,5 @@ QWidget* imagePanelScreenshot(app::ScreenshotSession& s)
     return panelShot(s, kind::Image, "TQK1107-sample.png");
 }
 
-const std::vector<app::Screenshot>& panelScreenshots()
-{
-    static const std::vector<app::Screenshot> list = {
-        {"TQK1102-1010.png", analysisResultScreenshot},
-        {"TQK1101-sample.png", profilePanelScreenshot},
-        {"TQK1101-evaluation.png", evaluationPanelScreenshot},
-        {"TQK1101-career.png", careerPanelScreenshot},
-        {"TQK1101-wage.png", wageInfoPanelScreenshot},
-        {"TFS1106-sample.png", optimalWagePanelScreenshot},
-        {"TQK1107-sample.png", imagePanelScreenshot},
-    };
-    return list;
-}
 
 } // namespace panels

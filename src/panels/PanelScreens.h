@@ -59,6 +59,5 @@ QWidget* careerPanelScreenshot(app::ScreenshotSession& s);
 QWidget* wageInfoPanelScreenshot(app::ScreenshotSession& s);
 QWidget* optimalWagePanelScreenshot(app::ScreenshotSession& s);
 QWidget* imagePanelScreenshot(app::ScreenshotSession& s);
-const std::vector<app::Screenshot>& panelScreenshots();
 
 }  // namespace panels

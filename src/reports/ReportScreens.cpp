@@ -151,17 +151,5 @@ QWidget* wageReportPreviewScreenshot(app::ScreenshotSession& s)
     return personalPreview(s, PersonalReportKind::Wage, "TfrmPrintPreview-5010.png");
 }
 
-const std::vector<app::Screenshot>& reportScreenshots()
-{
-    static const std::vector<app::Screenshot> list = {
-        {"TQK0090-sample.png", groupReportScreenshot},
-        {"TfrmPrintPreview-0090.png", groupReportPreviewScreenshot},
-        {"TQK5000-sample.png", personalReportScreenshot},
-        {"TfrmPrintPreview-5000.png", personalReportPreviewScreenshot},
-        {"TQK5010-sample.png", wageReportScreenshot},
-        {"TfrmPrintPreview-5010.png", wageReportPreviewScreenshot},
-    };
-    return list;
-}
 
 } // namespace reports

@@ -38,7 +38,5 @@ QWidget* wageReportPreviewScreenshot(app::ScreenshotSession& s);
 // 100 % in a window the page fits in; the document is deleted when the preview goes. nullptr, with a
 // line on standard error naming fileName, when no document was written.
 QWidget* previewPicture(app::ScreenshotSession& s, const char* fileName);
-// The six, in the order they are taken.
-const std::vector<app::Screenshot>& reportScreenshots();
 
 } // namespace reports

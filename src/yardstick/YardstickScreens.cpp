@@ -150,18 +150,5 @@ QWidget* plotWindow1040Screenshot(app::ScreenshotSession& s)
     return plotWindowWith(s, ComparisonKind::ModelWage, "TQK1100-1040.png");
 }
 
-const std::vector<app::Screenshot>& yardstickScreenshots()
-{
-    static const std::vector<app::Screenshot> list = {
-        {"TQK0050-sample.png", costOfLivingScreenshot},
-        {"TQK0080-sample.png", modelDataScreenshot},
-        {"TQK0060-sample.png", modelWageScreenshot},
-        {"TQK1030-sample.png", livingComparisonScreenshot},
-        {"TQK1040-sample.png", modelComparisonScreenshot},
-        {"TQK1100-1030.png", plotWindow1030Screenshot},
-        {"TQK1100-1040.png", plotWindow1040Screenshot},
-    };
-    return list;
-}
 
 } // namespace yardstick

@@ -43,7 +43,5 @@ QWidget* modelComparisonScreenshot(app::ScreenshotSession& s);
 //   TQK1100-1030.png / TQK1100-1040.png   the plot window with each comparison
 QWidget* plotWindow1030Screenshot(app::ScreenshotSession& s);
 QWidget* plotWindow1040Screenshot(app::ScreenshotSession& s);
-// The seven, in the order they are taken.
-const std::vector<app::Screenshot>& yardstickScreenshots();
 
 } // namespace yardstick
